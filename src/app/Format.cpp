@@ -1,0 +1,81 @@
+#include "Format.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace veritom::detail {
+
+namespace {
+
+// Rewrites format so that integer conversions take long long, and checks each conversion
+// against kinds. Returns false on any mismatch or unsupported conversion.
+bool NormaliseFormat(std::string_view format, std::string_view kinds, std::string& out) {
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        out += format[i];
+        if (format[i] != '%') {
+            continue;
+        }
+        if (i + 1 < format.size() && format[i + 1] == '%') {
+            out += format[++i];
+            continue;
+        }
+        ++i;
+        while (i < format.size() && std::strchr("-+ #0123456789.", format[i])) {
+            out += format[i++];
+        }
+        while (i < format.size() && std::strchr("hlLqjzt", format[i])) {
+            ++i;  // length modifiers are replaced by our own
+        }
+        if (i == format.size() || next == kinds.size()) {
+            return false;
+        }
+        const char conv = format[i];
+        const char kind = kinds[next++];
+        if (std::strchr("fFeEgGaA", conv)) {
+            if (kind != 'f') {
+                return false;
+            }
+        } else if (std::strchr("diuxXo", conv)) {
+            if (kind != 'd') {
+                return false;
+            }
+            out += "ll";
+        } else if (conv == 's') {
+            if (kind != 's') {
+                return false;
+            }
+        } else {
+            return false;
+        }
+        out += conv;
+    }
+    return next == kinds.size();
+}
+
+}  // namespace
+
+std::string FormatChecked(std::string_view format, std::string_view kinds, ...) {
+    std::string normalised;
+    if (!NormaliseFormat(format, kinds, normalised)) {
+        return {};
+    }
+    va_list args;
+    va_start(args, kinds);
+    va_list copy;
+    va_copy(copy, args);
+    const int length = std::vsnprintf(nullptr, 0, normalised.c_str(), copy);
+    va_end(copy);
+    std::string result;
+    if (length > 0) {
+        std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(buffer.data(), buffer.size(), normalised.c_str(), args);
+        result.assign(buffer.data(), static_cast<std::size_t>(length));
+    }
+    va_end(args);
+    return result;
+}
+
+}  // namespace veritom::detail

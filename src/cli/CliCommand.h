@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace veritom::cli {
+
+using Args = std::vector<std::string>;
+
+// One command of morvane-cli: output for people and scripts alike (tab-separated, one item
+// a line), messages on standard error, exit status 0 on success and 1 on failure.
+struct Command {
+    std::string name;
+    std::string usage;  // the arguments, as shown in the usage text
+    std::function<int(const Args&)> run;
+};
+
+using CommandTable = std::vector<Command>;
+
+}  // namespace veritom::cli
