@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/LanguageInfo.h"
+
+namespace veritom {
+
+class IConfigStore;
+class IWizardDialogs;
+
+// What the selection objects need from the running application. The Qt application
+// implements it; core tests implement it with a fake.
+class IVeritomApp {
+public:
+    virtual ~IVeritomApp() = default;
+
+    virtual std::string GetLanguageCode() const = 0;
+    virtual std::string GetLanguageName() const = 0;  // display name of the current language
+    virtual int GetLanguageStringId() const = 0;
+    virtual std::string GetReferenceDir() const = 0;
+    virtual const std::vector<LanguageInfo>& GetLanguages() const = 0;
+    virtual int GetCurrentLanguageIndex() const = 0;
+    virtual bool IsVerificationMode() const = 0;
+
+    // The three process-wide paths read at start-up.
+    virtual std::string GetNetPath() const = 0;
+    virtual std::string GetLocalPath() const = 0;
+    virtual std::string GetVeritomRootPath() const = 0;
+
+    virtual IConfigStore& GetConfigStore() = 0;
+    virtual IWizardDialogs& GetDialogs() = 0;
+
+    // The button panel asks the selection object again for every state and text.
+    virtual void RefreshButtonPanel() = 0;
+    // Repaints the main window at once.
+    virtual void RedrawMainWindow() = 0;
+    virtual void SetDocumentTitle(const std::string& title) = 0;
+};
+
+// Joins a directory and a name with one separator, whether or not dir already ends with one.
+std::string JoinPath(const std::string& dir, const std::string& name);
+
+}  // namespace veritom
