@@ -1,0 +1,11 @@
+#include "DoubleExSel.h"
+
+#include "app/Format.h"
+
+namespace veritom {
+
+void CDoubleExSel::AddToReportMap(CReportMap& map, bool, std::string_view format) const {
+    StoreInReportMap(map, veritom::Format(format.empty() ? "%.0f" : format, Value()));
+}
+
+}  // namespace veritom

@@ -1,0 +1,11 @@
+#include "FloatExSel.h"
+
+#include "app/Format.h"
+
+namespace veritom {
+
+void CFloatExSel::AddToReportMap(CReportMap& map, bool, std::string_view format) const {
+    StoreInReportMap(map, veritom::Format(format.empty() ? "%.0f" : format, Value()));
+}
+
+}  // namespace veritom
