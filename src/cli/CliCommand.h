@@ -18,4 +18,9 @@ struct Command {
 
 using CommandTable = std::vector<Command>;
 
+// "units", "convert" and "format": the unit catalogue and its conversions.
+void AddUnitCommands(CommandTable& table);
+// "record-new", "record-dump" and "record-report": valve selection record streams.
+void AddRecordCommands(CommandTable& table);
+
 }  // namespace veritom::cli

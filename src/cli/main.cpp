@@ -8,6 +8,8 @@ namespace {
 
 CommandTable AllCommands() {
     CommandTable table;
+    veritom::cli::AddUnitCommands(table);
+    veritom::cli::AddRecordCommands(table);
     return table;
 }
 

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() /
+                ("veritom-cli-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
+
+    // Runs morvane-cli with arguments (none holds a quote) and collects both streams.
+    Outcome Run(const std::vector<std::string>& args) const {
+        std::string command = "'" VERITOM_STAGE_DIR "/bin/morvane-cli'";
+        for (const auto& arg : args) {
+            command += " '" + arg + "'";
+        }
+        const std::string errFile = PathOf("stderr.txt");
+        command += " 2>'" + errFile + "'";
+        Outcome outcome;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        if (!pipe) {
+            ADD_FAILURE() << "cannot run " << command;
+            return outcome;
+        }
+        char buffer[4096];
+        std::size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            outcome.out.append(buffer, got);
+        }
+        const int status = ::pclose(pipe);
+        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::ifstream err(errFile);
+        outcome.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+        return outcome;
+    }
+
+    std::string ReadFile(const std::string& path) const {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void WriteFile(const std::string& path, const std::string& bytes) const {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+private:
+    fs::path m_dir;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+TEST_F(CliTest, ConvertReportsFailureByExitStatus) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"convert", "212", "DEG_F", "DEG_C"}, 0, "100\n", ""},
+        {{"convert", "0", "PSIG", "PSIA"}, 0, "14.69438647\n", ""},
+        {{"convert", "5", "ODD", "ODD"}, 0, "5\n", ""},
+        {{"convert", "1", "IN_HG", "PSIA"}, 1, "", "These units are incompatible IN_HG PSIA\n"},
+        {{"convert", "1", "FURLONG", "M"}, 1, "", "Unit Not Found  FURLONG\n"},
+        {{"convert", "ten", "M", "MM"}, 1, "", "morvane-cli convert: not a number: ten\n"},
+        {{"format", "2.0", "3", "0", "1"}, 0, "2\n", ""},
+        {{"format", "2.0", "3", "0", "0"}, 0, "2.0\n", ""},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = Run(c.args);
+        EXPECT_EQ(outcome.status, c.status) << c.args[0] << ' ' << c.args[1];
+        EXPECT_EQ(outcome.out, c.out) << c.args[0] << ' ' << c.args[1];
+        EXPECT_EQ(outcome.err, c.err) << c.args[0] << ' ' << c.args[1];
+    }
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"format", "2", "3", "yes", "0"},
+          {"format", "2", "-1", "0", "0"},
+          {"convert", "1", "M"}}) {
+        const Outcome outcome = Run(bad);
+        EXPECT_EQ(outcome.status, 1) << bad[0];
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_NE(outcome.err, "");
+    }
+}
+
+TEST_F(CliTest, UnitsListsTheCatalogueInOrder) {
+    const Outcome outcome = Run({"units"});
+    EXPECT_EQ(outcome.status, 0);
+    const auto lines = Lines(outcome.out);
+    ASSERT_EQ(lines.size(), 82u);
+    EXPECT_EQ(lines[2], "DEG_C\tTemperature\t°C\t1.8\t32");
+    EXPECT_EQ(lines[11], "PSIG\tPressure\tpsig\t6894.757\t101314.224");
+}
+
+TEST_F(CliTest, NewRecordDumpsAndReports) {
+    const std::string file = PathOf("new.rec");
+    ASSERT_EQ(Run({"record-new", file}).status, 0);
+
+    const Outcome dump = Run({"record-dump", file});
+    EXPECT_EQ(dump.status, 0) << dump.err;
+    const auto lines = Lines(dump.out);
+    ASSERT_EQ(lines.size(), 129u);
+    EXPECT_EQ(lines[0], "1\tFunctionTypeVAL\t");
+    EXPECT_EQ(lines[8], "9\tBMaterialLinkText\tUndecided");
+    EXPECT_EQ(lines[20], "21\tChkBxFlags\t0xFFFFFD59");
+    EXPECT_EQ(lines[34], "35\tApp_MOPDVAL\t100\tPSIG\tApp_MOPDUnitVAL");
+    EXPECT_EQ(lines[77], "58.20\tPNListState\t0");
+    EXPECT_EQ(lines[128], "88\tPN_FlowFactorUnitVAL\t");
+
+    const Outcome report = Run({"record-report", file});
+    EXPECT_EQ(report.status, 0) << report.err;
+    const auto reportLines = Lines(report.out);
+    EXPECT_EQ(reportLines.size(), 103u);
+    EXPECT_NE(std::find(reportLines.begin(), reportLines.end(), "App_MOPDUnitVAL\tpsig"),
+              reportLines.end());
+    EXPECT_TRUE(std::is_sorted(reportLines.begin(), reportLines.end()));
+}
+
+TEST_F(CliTest, DamagedRecordStreamsFailWithAMessage) {
+    const std::string good = PathOf("good.rec");
+    ASSERT_EQ(Run({"record-new", good}).status, 0);
+    const std::string bytes = ReadFile(good);
+    const std::string truncated = PathOf("truncated.rec");
+    WriteFile(truncated, bytes.substr(0, bytes.size() - 1));
+    const std::string longer = PathOf("longer.rec");
+    WriteFile(longer, bytes + '\0');
+    for (const std::string command : {"record-dump", "record-report"}) {
+        for (const std::string& file : {truncated, longer, PathOf("missing.rec")}) {
+            const Outcome outcome = Run({command, file});
+            EXPECT_EQ(outcome.status, 1) << command << ' ' << file;
+            EXPECT_EQ(outcome.out, "") << command << ' ' << file;
+            EXPECT_NE(outcome.err.find(file), std::string::npos) << outcome.err;
+        }
+    }
+}
