@@ -269,7 +269,8 @@ TEST(ValveData, LoadTakesKeysExactlyButAssignmentNeverLosesThem) {
     EXPECT_EQ(copied.m_SelMethodCode.Name(), "SelMethodCode");
     EXPECT_EQ(copied.m_SelMethodCode.Value(), 15007);
 
-    target = target;
+    const CProd_ValveData& same = target;
+    target = same;
     EXPECT_EQ(target.m_FuncLink.Value(), "text 2");
 }
 
