@@ -1,5 +1,6 @@
 #include "Format.h"
 
+#include <locale.h>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -55,6 +56,29 @@ bool NormaliseFormat(std::string_view format, std::string_view kinds, std::strin
     return next == kinds.size();
 }
 
+// The C locale for the duration of one call: numbers are written with a point whatever
+// locale the application set for the process (Qt sets the user's at start-up).
+class CLocaleScope {
+public:
+    CLocaleScope() : m_c(newlocale(LC_ALL_MASK, "C", nullptr)) {
+        if (m_c) {
+            m_previous = uselocale(m_c);
+        }
+    }
+    ~CLocaleScope() {
+        if (m_c) {
+            uselocale(m_previous);
+            freelocale(m_c);
+        }
+    }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    locale_t m_c;
+    locale_t m_previous = nullptr;
+};
+
 }  // namespace
 
 std::string FormatChecked(std::string_view format, std::string_view kinds, ...) {
@@ -62,6 +86,7 @@ std::string FormatChecked(std::string_view format, std::string_view kinds, ...) 
     if (!NormaliseFormat(format, kinds, normalised)) {
         return {};
     }
+    const CLocaleScope cLocale;
     va_list args;
     va_start(args, kinds);
     va_list copy;

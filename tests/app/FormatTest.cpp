@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 
 using veritom::Format;
@@ -29,4 +30,14 @@ TEST(Format, MismatchedFormatsGiveEmptyTextInsteadOfReadingTheWrongArgument) {
     EXPECT_EQ(Format("%d", 1, 2), "");
     EXPECT_EQ(Format("%n", 1), "");
     EXPECT_EQ(Format("%", 1), "");
+}
+
+TEST(Format, NumbersKeepThePointUnderACommaLocale) {
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE")) {
+        GTEST_SKIP() << "no German locale installed";
+    }
+    EXPECT_EQ(Format("%.2f", 2.5), "2.50");
+    std::setlocale(LC_ALL, saved.c_str());
 }
