@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "CliCommand.h"
+#include "DatabaseCommands.h"
 
 using veritom::cli::CommandTable;
 
@@ -10,6 +11,7 @@ CommandTable AllCommands() {
     CommandTable table;
     veritom::cli::AddUnitCommands(table);
     veritom::cli::AddRecordCommands(table);
+    veritom::cli::AddDatabaseCommands(table);
     return table;
 }
 

@@ -1,0 +1,33 @@
+#include "CatalogueMessage.h"
+
+#include "data/QD.h"
+#include "data/Recordset.h"
+
+namespace veritom {
+
+std::optional<std::string> LookupCatalogueMessage(IDatabase& db, const std::string& code) {
+    QD query(db, "qGetMessages");
+    query.SetParam("[parMessageLink]", code);
+    IRecordset records(db);
+    records.Open(query);
+    if (records.IsBOF()) {
+        return std::nullopt;
+    }
+    records.MoveFirst();
+    std::string text = records.GetString("MessageLinkText");
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool ShowCatalogueMessage(IDatabase& db, const std::string& code, MsgIcon icon) {
+    const auto text = LookupCatalogueMessage(db, code);
+    if (!text) {
+        return false;
+    }
+    MessageBox(*text, MsgButtons::Ok, icon);
+    return true;
+}
+
+}  // namespace veritom

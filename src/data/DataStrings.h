@@ -1,0 +1,23 @@
+#pragma once
+
+// String table ids of the data access layer and the message catalogue.
+namespace veritom::ids {
+
+inline constexpr int kDaoError = 22100;               // "DAO error %d, SOURCE = %s, DESCR = %s"
+inline constexpr int kMessageNotFoundText = 22101;    // "Message not found: %s"
+inline constexpr int kMessageNotFoundNumber = 22102;  // "Message not found: %d"
+inline constexpr int kNoDatabaseGiven = 22103;
+inline constexpr int kBadQueryParameter = 22104;
+inline constexpr int kEngineDatabaseNotOpen = 22105;
+inline constexpr int kEngineNoSuchQuery = 22106;
+inline constexpr int kEngineNoSuchParameter = 22107;
+inline constexpr int kEngineParameterNotSet = 22108;
+inline constexpr int kEngineNoSuchField = 22109;
+inline constexpr int kEngineNoCurrentRecord = 22110;
+inline constexpr int kEngineNotOpen = 22111;
+inline constexpr int kEngineNoSuchFieldPosition = 22112;
+inline constexpr int kEngineQueryNotOpen = 22113;
+inline constexpr int kEngineNoStatement = 22114;
+inline constexpr int kEngineSecondStatement = 22115;
+
+}  // namespace veritom::ids

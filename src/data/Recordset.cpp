@@ -1,0 +1,315 @@
+#include "Recordset.h"
+
+#include <sqlite3.h>
+
+#include <utility>
+
+#include "app/Format.h"
+#include "app/StringTable.h"
+#include "data/DaoException.h"
+#include "data/DataStrings.h"
+#include "data/Database.h"
+#include "data/NameMatch.h"
+#include "data/QueryDef.h"
+#include "data/Statement.h"
+
+namespace veritom {
+
+IRecordset::IRecordset(IDatabase& db) : m_db(db) {}
+
+IRecordset::~IRecordset() = default;
+
+void IRecordset::Open(IQueryDef& query, OpenType, int) {
+    Close();
+    m_source = query.GetName();
+    m_snapshot = query.Execute();
+    m_fieldCount = static_cast<std::int32_t>(m_snapshot.fieldNames.size());
+    m_position = 0;
+    m_open = true;
+}
+
+void IRecordset::Open(OpenType, const std::string& sql, int) {
+    Close();
+    m_source = kEngineSource;
+    const StatementPtr statement =
+        PrepareStatement(m_db.RequireHandle(kEngineSource), sql, kEngineSource);
+    if (sqlite3_bind_parameter_count(statement.get()) > 0) {
+        const char* declared = sqlite3_bind_parameter_name(statement.get(), 1);
+        throw CDaoException(SQLITE_RANGE, kEngineSource,
+                            Format(LoadString(ids::kEngineParameterNotSet),
+                                   std::string(declared ? declared : "?")));
+    }
+    m_snapshot = ReadSnapshot(statement.get(), kEngineSource);
+    m_fieldCount = static_cast<std::int32_t>(m_snapshot.fieldNames.size());
+    m_position = 0;
+    m_open = true;
+}
+
+void IRecordset::Close() {
+    m_open = false;
+    m_snapshot = CSnapshot();
+    m_fieldCount = 0;
+    m_position = 0;
+}
+
+bool IRecordset::IsBOF() const {
+    RequireOpen();
+    return m_snapshot.rows.empty() || m_position < 0;
+}
+
+bool IRecordset::IsEOF() const {
+    RequireOpen();
+    return m_snapshot.rows.empty() ||
+           m_position >= static_cast<std::int64_t>(m_snapshot.rows.size());
+}
+
+void IRecordset::MoveFirst() {
+    RequireOpen();
+    if (m_snapshot.rows.empty()) {
+        throw CDaoException(SQLITE_MISUSE, m_source, LoadString(ids::kEngineNoCurrentRecord));
+    }
+    m_position = 0;
+}
+
+void IRecordset::MoveLast() {
+    RequireOpen();
+    if (m_snapshot.rows.empty()) {
+        throw CDaoException(SQLITE_MISUSE, m_source, LoadString(ids::kEngineNoCurrentRecord));
+    }
+    m_position = static_cast<std::int64_t>(m_snapshot.rows.size()) - 1;
+}
+
+void IRecordset::MoveNext() {
+    if (IsEOF()) {
+        throw CDaoException(SQLITE_MISUSE, m_source, LoadString(ids::kEngineNoCurrentRecord));
+    }
+    ++m_position;
+}
+
+void IRecordset::MovePrev() {
+    if (IsBOF()) {
+        throw CDaoException(SQLITE_MISUSE, m_source, LoadString(ids::kEngineNoCurrentRecord));
+    }
+    --m_position;
+}
+
+std::int32_t IRecordset::GetRecordCount() const {
+    RequireOpen();
+    return static_cast<std::int32_t>(m_snapshot.rows.size());
+}
+
+const std::string& IRecordset::GetFieldName(int position) const {
+    RequireOpen();
+    if (position < 0 || position >= m_fieldCount) {
+        throw CDaoException(SQLITE_RANGE, m_source,
+                            Format(LoadString(ids::kEngineNoSuchFieldPosition), position));
+    }
+    return m_snapshot.fieldNames[static_cast<std::size_t>(position)];
+}
+
+const CFieldValue& IRecordset::GetFieldValue(const std::string& name) const {
+    const int position = FieldPosition(name);
+    return CurrentRow()[static_cast<std::size_t>(position)];
+}
+
+const CFieldValue& IRecordset::GetFieldValue(int position) const {
+    const auto& row = CurrentRow();
+    if (position < 0 || position >= m_fieldCount) {
+        throw CDaoException(SQLITE_RANGE, m_source,
+                            Format(LoadString(ids::kEngineNoSuchFieldPosition), position));
+    }
+    return row[static_cast<std::size_t>(position)];
+}
+
+std::string IRecordset::GetString(const std::string& name) const {
+    return AsString(GetFieldValue(name));
+}
+
+std::string IRecordset::GetString(int position) const {
+    const CFieldValue* value = FieldAt(position, "IRecordset::GetString : Index out of range");
+    return value ? AsString(*value) : std::string();
+}
+
+std::int32_t IRecordset::GetInt(const std::string& name) const {
+    return AsInteger(GetFieldValue(name), "IRecordset::GetInt : Not Integer Type");
+}
+
+std::int32_t IRecordset::GetInt(int position) const {
+    const CFieldValue* value = FieldAt(position, "IRecordset::GetInt : Index out of range");
+    return value ? AsInteger(*value, "IRecordset::GetInt : Not Integer Type") : 0;
+}
+
+std::int32_t IRecordset::GetLong(const std::string& name) const {
+    return AsInteger(GetFieldValue(name), "IRecordset::GetLong : Not Integer Type");
+}
+
+std::int32_t IRecordset::GetLong(int position) const {
+    const CFieldValue* value = FieldAt(position, "IRecordset::GetLong : Index out of range");
+    return value ? AsInteger(*value, "IRecordset::GetLong : Not Integer Type") : 0;
+}
+
+double IRecordset::GetDouble(const std::string& name) const {
+    return AsNumber(GetFieldValue(name), "IRecordset::GetDouble : Not Numeric Type");
+}
+
+double IRecordset::GetDouble(int position) const {
+    const CFieldValue* value = FieldAt(position, "IRecordset::GetDouble : Index out of range");
+    return value ? AsNumber(*value, "IRecordset::GetDouble : Not Numeric Type") : 0.0;
+}
+
+float IRecordset::GetFloat(const std::string& name) const {
+    return static_cast<float>(
+        AsNumber(GetFieldValue(name), "IRecordset::GetFloat : Not Numeric Type"));
+}
+
+float IRecordset::GetFloat(int position) const {
+    const CFieldValue* value = FieldAt(position, "IRecordset::GetFloat : Index out of range");
+    return value ? static_cast<float>(AsNumber(*value, "IRecordset::GetFloat : Not Numeric Type"))
+                 : 0.0f;
+}
+
+bool IRecordset::GetBool(const std::string& name) const {
+    return AsBool(GetFieldValue(name));
+}
+
+bool IRecordset::GetBool(int position) const {
+    const CFieldValue* value = FieldAt(position, "IRecordset::GetBool : Index out of range");
+    return value ? AsBool(*value) : false;
+}
+
+Currency IRecordset::GetCurrency(const std::string& name) const {
+    return AsCurrency(GetFieldValue(name));
+}
+
+Currency IRecordset::GetCurrency(int position) const {
+    const CFieldValue* value = FieldAt(position, "IRecordset::GetCurrency : Index out of range");
+    return value ? AsCurrency(*value) : Currency();
+}
+
+DateTime IRecordset::GetDateTime(const std::string& name) const {
+    return AsDateTime(GetFieldValue(name));
+}
+
+DateTime IRecordset::GetDateTime(int position) const {
+    const CFieldValue* value = FieldAt(position, "IRecordset::GetDateTime : Index out of range");
+    return value ? AsDateTime(*value) : DateTime();
+}
+
+bool IRecordset::CopyBinaryToGlobal(const CFieldValue& value, ByteArray& block) {
+    const ByteArray* bytes = value.Get<ByteArray>();
+    if (!bytes) {
+        return false;
+    }
+    block = *bytes;
+    return true;
+}
+
+void IRecordset::OnFieldError(const std::string&) const {}
+
+void IRecordset::RequireOpen() const {
+    if (!m_open) {
+        throw CDaoException(SQLITE_MISUSE, m_source.empty() ? kEngineSource : m_source,
+                            LoadString(ids::kEngineNotOpen));
+    }
+}
+
+void IRecordset::RequireCurrentRecord() const {
+    if (IsBOF() || IsEOF()) {
+        throw CDaoException(SQLITE_MISUSE, m_source, LoadString(ids::kEngineNoCurrentRecord));
+    }
+}
+
+const std::vector<CFieldValue>& IRecordset::CurrentRow() const {
+    RequireCurrentRecord();
+    return m_snapshot.rows[static_cast<std::size_t>(m_position)];
+}
+
+const CFieldValue* IRecordset::FieldAt(int position, const char* outOfRange) const {
+    const auto& row = CurrentRow();
+    if (position < 0 || position >= m_fieldCount) {
+        OnFieldError(outOfRange);
+        return nullptr;
+    }
+    return &row[static_cast<std::size_t>(position)];
+}
+
+int IRecordset::FieldPosition(const std::string& name) const {
+    RequireOpen();
+    int caseInsensitiveMatch = -1;
+    for (int i = 0; i < m_fieldCount; ++i) {
+        const std::string& field = m_snapshot.fieldNames[static_cast<std::size_t>(i)];
+        if (field == name) {
+            return i;
+        }
+        if (caseInsensitiveMatch < 0 && EqualNoCase(field, name)) {
+            caseInsensitiveMatch = i;
+        }
+    }
+    if (caseInsensitiveMatch < 0) {
+        throw CDaoException(SQLITE_NOTFOUND, m_source,
+                            Format(LoadString(ids::kEngineNoSuchField), name));
+    }
+    return caseInsensitiveMatch;
+}
+
+std::string IRecordset::AsString(const CFieldValue& value) const {
+    if (const auto* text = value.Get<std::string>()) {
+        return *text;
+    }
+    OnFieldError("IRecordset::GetString : Not String Type");
+    return std::string();
+}
+
+std::int32_t IRecordset::AsInteger(const CFieldValue& value, const char* mismatch) const {
+    if (const auto* small = value.Get<std::int16_t>()) {
+        return *small;
+    }
+    if (const auto* integer = value.Get<std::int32_t>()) {
+        return *integer;
+    }
+    OnFieldError(mismatch);
+    return 0;
+}
+
+double IRecordset::AsNumber(const CFieldValue& value, const char* mismatch) const {
+    if (const auto* small = value.Get<std::int16_t>()) {
+        return *small;
+    }
+    if (const auto* integer = value.Get<std::int32_t>()) {
+        return *integer;
+    }
+    if (const auto* single = value.Get<float>()) {
+        return *single;
+    }
+    if (const auto* real = value.Get<double>()) {
+        return *real;
+    }
+    OnFieldError(mismatch);
+    return 0.0;
+}
+
+bool IRecordset::AsBool(const CFieldValue& value) const {
+    if (const auto* flag = value.Get<bool>()) {
+        return *flag;
+    }
+    OnFieldError("IRecordset::GetBool : Not Logical Type");
+    return false;
+}
+
+Currency IRecordset::AsCurrency(const CFieldValue& value) const {
+    if (const auto* money = value.Get<Currency>()) {
+        return *money;
+    }
+    OnFieldError("IRecordset::GetCurrency : Not Currency Type");
+    return Currency();
+}
+
+DateTime IRecordset::AsDateTime(const CFieldValue& value) const {
+    if (const auto* date = value.Get<DateTime>()) {
+        return *date;
+    }
+    OnFieldError("IRecordset::GetDateTime: Not Date Type");
+    return DateTime();
+}
+
+}  // namespace veritom

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "TestDatabase.h"
+
+using veritom::test::TempDir;
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& argument) {
+    std::string quoted = "'";
+    for (const char c : argument) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+std::string ReadAll(const std::string& file) {
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class CliQuery : public ::testing::Test {
+protected:
+    void SetUp() override { veritom::test::WriteSampleDatabase(m_db); }
+
+    // Runs morvane-cli with arguments; environment is a prefix such as "VERITOM_DB=x".
+    CliRun Cli(const std::vector<std::string>& arguments, const std::string& environment = "") {
+        std::string command = "env -u VERITOM_DB " + environment + " " + Quoted(MORVANE_CLI);
+        for (const auto& argument : arguments) {
+            command += ' ' + Quoted(argument);
+        }
+        const std::string out = m_dir.File("out.txt");
+        const std::string err = m_dir.File("err.txt");
+        command += " >" + Quoted(out) + " 2>" + Quoted(err);
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
+    }
+
+    TempDir m_dir;
+    std::string m_db = m_dir.File("Sample.mdb");
+};
+
+}  // namespace
+
+TEST_F(CliQuery, PrintsHeaderAndOneTabSeparatedLineARecord) {
+    const CliRun run = Cli({"query", "--db", m_db, "qKinds", "[parId]=int16:1"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Id\tSmall\tWhole\tSingle\tDbl\tFlag\tMoney\tStamp\tName\tPic\tLoose\n"
+              "1\t-2\t70000\t0.1000000015\t2.5\ttrue\t12.3456\t2024-03-05 06:07:08\tFirst\t"
+              "<3 bytes>\tloose text\n");
+    const CliRun nulls = Cli({"query", "--db=" + m_db, "qKinds", "[parId]=int16:3"});
+    EXPECT_EQ(nulls.out.substr(nulls.out.find('\n') + 1), "3\t\t\t\t\t\t\t\t\t\t\n");
+}
+
+TEST_F(CliQuery, ParametersOfEveryKind) {
+    EXPECT_EQ(Cli({"query", "--db", m_db, "qKey", "[parKeyLink]=text:12"}).out, "Label\ntwelve\n");
+    EXPECT_EQ(Cli({"query", "--db", m_db, "qWithin", "[parMaxValue]=float:0.3"}).out,
+              "Within\tEcho\n1\t0.3\n");
+    EXPECT_EQ(Cli({"query", "--db", m_db, "qMsgInt", "[parMsgIDInt]=int32:7"}).out,
+              "MsgId\tWarningText\nHello\tHello, engineer.\n");
+    EXPECT_EQ(Cli({"query", "--db", m_db, "qNote", "[ValvePartNumber.NoteLink]=text:8210G001"}).out,
+              "NoteLink\nN7\n");
+    EXPECT_EQ(Cli({"query", "--db", m_db, "qJoin", "[parB]=text:a\tb", "[parA]=text:x:y"}).out,
+              "Joined\nx:y-a\\tb\n");
+    EXPECT_EQ(Cli({"query", "--db", m_db, "qNothing"}).out, "Name\n");
+}
+
+TEST_F(CliQuery, BadParametersAreRejectedBeforeAnythingRuns) {
+    for (const char* bad : {"[parId]=int16:70000", "[parId]=int16:1x", "[parId]=float:abc",
+                            "[parId]=double:1", "[parId]", "[parId]=1", "=text:x"}) {
+        const CliRun run = Cli({"query", "--db", m_db, "qKinds", bad});
+        EXPECT_EQ(run.status, 1) << bad;
+        EXPECT_TRUE(run.out.empty()) << bad;
+        EXPECT_NE(run.err.find("Bad parameter '" + std::string(bad) + "'"), std::string::npos)
+            << run.err;
+    }
+}
+
+TEST_F(CliQuery, EngineFailuresGoToStandardErrorWithExitStatusOne) {
+    const CliRun unset = Cli({"query", "--db", m_db, "qKinds"});
+    EXPECT_EQ(unset.status, 1);
+    EXPECT_EQ(unset.err, "DAO error 25, SOURCE = qKinds, DESCR = Parameter :parId has no value.\n");
+    const CliRun unknown =
+        Cli({"query", "--db", m_db, "qKinds", "[parId]=int16:1", "[parX]=int16:1"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.err, "DAO error 25, SOURCE = qKinds, DESCR = No such parameter: [parX]\n");
+    const CliRun missing = Cli({"query", "--db", m_dir.File("Absent.mdb"), "qKinds"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("DAO error 14, SOURCE = SQLite"), std::string::npos);
+}
+
+TEST_F(CliQuery, DatabaseComesFromTheEnvironmentWhenNotGiven) {
+    const CliRun none = Cli({"query", "qNothing"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, "No database was given: use --db FILE or set VERITOM_DB.\n");
+    const CliRun fromEnvironment = Cli({"query", "qNothing"}, "VERITOM_DB=" + Quoted(m_db));
+    EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.err;
+    EXPECT_EQ(fromEnvironment.out, "Name\n");
+}
+
+TEST_F(CliQuery, ListsEveryQueryWithItsParametersAndReportsBrokenOnes) {
+    const CliRun run = Cli({"queries", "--db", m_db});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("qJoin\t[parA]\t[parB]\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("qNote\t[ValvePartNumber_NoteLink]\n"), std::string::npos);
+    EXPECT_NE(run.out.find("qAllNames\n"), std::string::npos);
+    EXPECT_NE(run.out.find("qSyntax\n"), std::string::npos);
+    EXPECT_NE(run.err.find("SOURCE = qSyntax"), std::string::npos) << run.err;
+
+    veritom::test::RunScript(m_db,
+                             "DELETE FROM StoredQueries WHERE Name IN "
+                             "('qSyntax', 'qNoTable', 'qTwo', 'qBlank')");
+    const CliRun clean = Cli({"queries", "--db", m_db});
+    EXPECT_EQ(clean.status, 0) << clean.err;
+    EXPECT_TRUE(clean.err.empty());
+}
