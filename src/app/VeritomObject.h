@@ -91,10 +91,20 @@ public:
 
     // "Software\Veldor Kastrel\Veritom\" + application name + "\CurrentVersion".
     std::string GetRegistryKeyPath();
+    static std::string RegistryKeyPathFor(const std::string& applicationName);
     // The file dialog folder: current user, else local machine, else LocalPath.
     std::string GetFileSaveOpenPath();
     // Stores the folder for the current user; string 645 on failure.
     bool SetFileSaveOpenPath(const std::string& folder);
+    // Stores the folder of a file just opened or saved as the file dialog folder.
+    bool RememberFolderOf(const std::string& filePath);
+    // The name the Save As dialog proposes: the current file name with the extension
+    // ("*.mrv" for a selection never saved).
+    std::string ProposedSaveName();
+    // Whether path ends in "." + the product's extension (any letter case).
+    bool IsSelectionFileName(const std::string& path);
+    // As IsSelectionFileName, showing string 129 when it is not.
+    bool CheckSelectionFileName(const std::string& path);
     // Shows the selection-completed dialog unless switched off in the profile.
     void SelectionCompleted();
     bool IsVerificationMode() const;
@@ -116,7 +126,7 @@ public:
 
 protected:
     // Shows "You must define a <signature> method in your class derived from CVeritomObject.".
-    void MustDefine(const std::string& signature) const;
+    void MustDefine(const std::string& signature, const char* article = "a") const;
 
     IVeritomApp& m_app;
     bool m_selectionComplete = false;

@@ -1,0 +1,12 @@
+#include "VeritomMsgListObject.h"
+
+#include "units/Archive.h"
+
+namespace veritom {
+
+void CVeritomMsgListObject::Serialize(CArchive& ar) {
+    ar.Transfer(m_number);
+    ar.Transfer(m_text);
+}
+
+}  // namespace veritom
