@@ -6,6 +6,7 @@
 #include <QTextStream>
 
 #include "MessageRecorder.h"
+#include "app/AppConfiguration.h"
 #include "app/StringTable.h"
 #include "app/ui/ConfigStore.h"
 #include "app/ui/LanguageBundle.h"
@@ -77,6 +78,37 @@ TEST_F(StageTreeTest, EachLanguageHasItsBundleNameAndReferenceDocuments) {
         const qsizetype catalog = pdf.mid(firstEntry, 10).toLongLong();
         EXPECT_TRUE(pdf.mid(catalog).startsWith("1 0 obj")) << code;
     }
+}
+
+TEST_F(StageTreeTest, TheApplicationsConfigurationReadsTheTreeThroughTheStore) {
+    const struct {
+        const char* userLanguage;  // nullptr: the user has chosen none
+        const char* expected;
+    } cases[] = {
+        {nullptr, "EN"},  // the machine's default
+        {"DE", "DE"},
+        // A stored code in lower case never matches: the first language in name order serves.
+        {"en", "DE"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir userDir;
+        CConfigStore store(kStage + QStringLiteral("/etc/veritom/machine.ini"),
+                           userDir.filePath(QStringLiteral("user.ini")));
+        if (c.userLanguage) {
+            ASSERT_TRUE(store.WriteString(Hive::CurrentUser, kAppKey, "Language", c.userLanguage));
+        }
+        CAppConfiguration configuration;
+        ASSERT_TRUE(configuration.Load(store, kAppKey, ",", "."));
+        EXPECT_EQ(configuration.GetLanguages().size(), 2u);
+        EXPECT_EQ(configuration.GetLanguageCode(), c.expected);
+        EXPECT_TRUE(configuration.CheckBundle(configuration.GetCurrentIndex()));
+        EXPECT_TRUE(QDir(QString::fromStdString(configuration.GetReferenceDir())).exists());
+        EXPECT_EQ(configuration.GetNetPath(), NetPath().toStdString());
+
+        ASSERT_TRUE(configuration.SaveLanguage(store, kAppKey));
+        EXPECT_EQ(store.ReadString(Hive::CurrentUser, kAppKey, "Language"), c.expected);
+    }
+    EXPECT_TRUE(m_messages.boxes.empty());
 }
 
 TEST_F(StageTreeTest, TheSharedDataDirectoryHoldsThePicturesAndTips) {
