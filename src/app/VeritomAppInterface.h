@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/LanguageInfo.h"
+#include "data/LanguageSource.h"
 
 namespace veritom {
 
@@ -11,12 +12,10 @@ class IConfigStore;
 class IWizardDialogs;
 
 // What the selection objects need from the running application. The Qt application
-// implements it; core tests implement it with a fake.
-class IVeritomApp {
+// implements it; core tests implement it with a fake. It names the database file's language.
+class IVeritomApp : public ILanguageSource {
 public:
-    virtual ~IVeritomApp() = default;
-
-    virtual std::string GetLanguageCode() const = 0;
+    std::string GetLanguageCode() const override = 0;
     virtual std::string GetLanguageName() const = 0;  // display name of the current language
     virtual int GetLanguageStringId() const = 0;
     virtual std::string GetReferenceDir() const = 0;

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/VeritomObject.h"
+#include "app/WizardDialogs.h"
+
+namespace veritom {
+
+class CIMsgStoredProc;
+class CProd_ValveObject;
+class IDatabase;
+
+// The selection object of the Morvane Valve product: the four panel buttons, the brand
+// texts and file settings, the selection database and message catalogue, the answers of the
+// Valve Type step (which it runs itself) and the workflow that runs the later steps.
+class CNerithObject : public CVeritomObject {
+public:
+    static constexpr int kButtonCount = 4;
+    static constexpr int kFirstButtonId = 100;
+    static constexpr const char* kApplicationName = "Morvane Valve";
+    static constexpr const char* kDatabaseName = "Morvane";
+
+    explicit CNerithObject(IVeritomApp& app);
+    ~CNerithObject() override;
+
+    std::string GetDatabasePassword() override;
+    void OnUpdateViewSelectionReport(CCmdUI& cmdUI) override;
+    int ViewReferenceTopic(const std::string& strFilePathName) override;
+    bool IsSelectionComplete() override;
+    bool AddToOrderPad() override;
+    bool PerformButtonAction(int nID) override;
+    int GetNumberOfButtons() override;
+    std::string GetButtonText(int nID) override;
+    bool GetButtonState(int nID) override;
+    std::string GetButtonSelectionDisplayText(int nID) override;
+    std::string GetPartNumberDisplayText() override;
+    unsigned GetButtonSelectionDisplayFormat(int nID) override;
+    std::string GetDefaultFilename() override;
+    std::string GetDefaultExtension() override;
+    std::string GetFileFilter() override;
+    std::string GetApplicationName() override;
+    bool NewData() override;
+    // Reads the whole file before anything is replaced: a file of another version, a damaged
+    // or a cut-short file leaves the current selection as it was.
+    bool LoadData(const std::string& path) override;
+    bool SaveData(const std::string& path) override;
+    void LanguageSwitched() override;
+    void ShowStartupScreens() override;
+    bool IsDirty() override;
+    void OnInfoCommand(InfoCommand command) override;
+    void OnUserMenuCommand(int commandId) override;
+    std::string GetTipsFilePath() override;
+
+    // Framework set-up, then the selection database in NetPath (exclusive, read-only) and
+    // the message catalogue on it. False when the database did not open.
+    bool Initialize();
+    IDatabase& GetDatabase() { return *m_database; }
+    // Nullptr until the database has opened.
+    CIMsgStoredProc* GetMessageCatalogue() { return m_messages.get(); }
+    // Nullptr until Valve Type has been confirmed.
+    CProd_ValveObject* GetWorkflow() { return m_workflow.get(); }
+    // Replaces the workflow by a fresh one; false when there is none afterwards.
+    bool CreateWorkflow();
+
+    // True when step may run: no workflow yet, a step at or beyond the highest reached, or
+    // the user agreed in the Reselection Notice.
+    bool CheckReselection(int step);
+
+    const CValveTypeAnswers& GetValveTypeAnswers() const { return m_answers; }
+    CValveTypeAnswer GetFunctionType() const { return m_answers.functionType; }
+    CValveTypeAnswer GetFlowPattern() const { return m_answers.flowPattern; }
+    CValveTypeAnswer GetOption() const { return m_answers.option; }
+    std::int32_t GetHighestStep() const { return m_highestStep; }
+    // The Valve Type step's summary of answers.
+    static std::string ValveTypeDescription(const CValveTypeAnswers& answers);
+
+    // The ids the application gave the run-time menu items it added.
+    void SetUserMenuIds(int specialityValves, int interchange, int unitConversion);
+
+    // The page of a "RefHelpNames" category: a help file from NetPath or a PDF from the
+    // language's Reference Dir. False when there is none to show.
+    bool ShowInformationPage(const std::string& category);
+    // The Reference button of the wizard dialogs.
+    bool ShowReferencePage();
+    // The Help button of the wizard dialogs: the help file at the dialog's template id.
+    bool ShowDialogHelp(int templateId);
+
+    // Between "Cv" and "Kv" (flow in litres per minute); any other pair is returned unchanged.
+    static double ConvertFlowFactor(double value, const std::string& fromUnit,
+                                    const std::string& toUnit);
+
+private:
+    bool RunValveTypeStep();
+    bool RunWorkflowStep(int nID);
+    std::optional<std::string> LookUpRefHelpName(const std::string& category);
+    void ShowLoadFailure(int stringId, const std::string& path);
+
+    std::unique_ptr<IDatabase> m_database;
+    std::unique_ptr<CIMsgStoredProc> m_messages;
+    std::unique_ptr<CProd_ValveObject> m_workflow;
+    CValveTypeAnswers m_answers;
+    std::int32_t m_highestStep = 0;
+    bool m_modified = false;
+    int m_specialityValvesId = -1;
+    int m_interchangeId = -1;
+    int m_unitConversionId = -1;
+};
+
+}  // namespace veritom

@@ -1,0 +1,214 @@
+#include "SelectionFile.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "model/ProdBaseObject.h"
+#include "units/Archive.h"
+#include "units/TextCodec.h"
+
+namespace veritom {
+
+namespace {
+
+constexpr std::size_t kCodeOffset = 0;
+constexpr std::size_t kCodeSize = 3;
+constexpr std::size_t kNameOffset = 3;
+constexpr std::size_t kNameSize = 50;
+constexpr std::size_t kApplicationOffset = 53;
+constexpr std::size_t kApplicationSize = 51;
+constexpr std::size_t kMark1Offset = 104;
+constexpr std::size_t kMark2Offset = 108;
+constexpr std::size_t kStringIdOffset = 112;
+
+using HeaderBytes = std::array<std::uint8_t, CSelectionFileHeader::kSize>;
+
+bool IsUtf8(const std::string& text) {
+    return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
+}
+
+// The text in single-byte form where it has one, else UTF-8, cut to fit with its NUL and
+// never in the middle of a character.
+void PutText(HeaderBytes& bytes, std::size_t offset, std::size_t size, const std::string& text) {
+    const std::optional<std::string> single = Utf8ToWindows1252(text);
+    const std::string& stored = single ? *single : text;
+    std::size_t length = std::min(stored.size(), size - 1);
+    while (!single && length > 0 && length < stored.size() &&
+           (static_cast<unsigned char>(stored[length]) & 0xC0) == 0x80) {
+        --length;
+    }
+    std::memcpy(bytes.data() + offset, stored.data(), length);
+}
+
+std::string GetText(const HeaderBytes& bytes, std::size_t offset, std::size_t size) {
+    const auto* start = reinterpret_cast<const char*>(bytes.data() + offset);
+    const std::string raw(start, strnlen(start, size));
+    return IsUtf8(raw) ? raw : Windows1252ToUtf8(raw);
+}
+
+void PutInt(HeaderBytes& bytes, std::size_t offset, std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    for (std::size_t i = 0; i < 4; ++i) {
+        bytes[offset + i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    }
+}
+
+std::int32_t GetInt(const HeaderBytes& bytes, std::size_t offset) {
+    std::uint32_t bits = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        bits |= static_cast<std::uint32_t>(bytes[offset + i]) << (8 * i);
+    }
+    return static_cast<std::int32_t>(bits);
+}
+
+void TransferAnswer(CArchive& ar, CValveTypeAnswer& answer) {
+    ar.Transfer(answer.text);
+    ar.Transfer(answer.link);
+    ar.Transfer(answer.third);
+}
+
+void TransferFlag(CArchive& ar, bool& flag) {
+    std::int32_t value = flag ? 1 : 0;
+    ar.Transfer(value);
+    flag = value != 0;
+}
+
+}  // namespace
+
+void CSelectionFileHeader::Transfer(CArchive& ar) {
+    HeaderBytes bytes{};
+    if (ar.IsStoring()) {
+        PutText(bytes, kCodeOffset, kCodeSize, languageCode);
+        PutText(bytes, kNameOffset, kNameSize, languageName);
+        PutText(bytes, kApplicationOffset, kApplicationSize, applicationName);
+        PutInt(bytes, kMark1Offset, mark1);
+        PutInt(bytes, kMark2Offset, mark2);
+        PutInt(bytes, kStringIdOffset, languageStringId);
+        ar.TransferBytes(bytes.data(), bytes.size());
+        return;
+    }
+    ar.TransferBytes(bytes.data(), bytes.size());
+    languageCode = GetText(bytes, kCodeOffset, kCodeSize);
+    languageName = GetText(bytes, kNameOffset, kNameSize);
+    applicationName = GetText(bytes, kApplicationOffset, kApplicationSize);
+    mark1 = GetInt(bytes, kMark1Offset);
+    mark2 = GetInt(bytes, kMark2Offset);
+    languageStringId = GetInt(bytes, kStringIdOffset);
+}
+
+void CSelectionFileFields::Transfer(CArchive& ar) {
+    TransferAnswer(ar, answers.functionType);
+    TransferAnswer(ar, answers.flowPattern);
+    TransferAnswer(ar, answers.option);
+    ar.Transfer(answers.option.number);
+    ar.Transfer(highestStep);
+    TransferFlag(ar, orderPadReady);
+    TransferFlag(ar, spare);
+    TransferFlag(ar, selectionComplete);
+    if (ar.IsLoading()) {
+        answers.functionType.number = 0;
+        answers.flowPattern.number = 0;
+    }
+}
+
+std::vector<std::uint8_t> StoreSelectionFile(const CSelectionFileHeader& header,
+                                             const CSelectionFileFields& fields,
+                                             CProd_BaseObject& workflow) {
+    CArchive ar;
+    CSelectionFileHeader headerCopy = header;
+    CSelectionFileFields fieldsCopy = fields;
+    headerCopy.Transfer(ar);
+    fieldsCopy.Transfer(ar);
+    workflow.Serialize(ar);
+    return ar.Bytes();
+}
+
+SelectionFileStatus LoadSelectionFile(const std::vector<std::uint8_t>& bytes,
+                                      CSelectionFileHeader& header, CSelectionFileFields& fields,
+                                      CProd_BaseObject& workflow) {
+    CArchive ar(bytes);
+    header.Transfer(ar);
+    if (ar.Failed()) {
+        return SelectionFileStatus::Damaged;
+    }
+    if (!header.HasValidMarks()) {
+        return SelectionFileStatus::WrongMarks;
+    }
+    fields.Transfer(ar);
+    if (ar.Failed()) {
+        return SelectionFileStatus::Damaged;
+    }
+    workflow.Serialize(ar);
+    if (ar.Failed() || ar.Remaining() != 0) {
+        return SelectionFileStatus::Damaged;
+    }
+    return SelectionFileStatus::Ok;
+}
+
+std::optional<CSelectionFileHeader> ReadSelectionFileHeader(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<std::uint8_t> bytes(CSelectionFileHeader::kSize);
+    if (!file.read(reinterpret_cast<char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()))) {
+        return std::nullopt;
+    }
+    CArchive ar(std::move(bytes));
+    CSelectionFileHeader header;
+    header.Transfer(ar);
+    if (ar.Failed()) {
+        return std::nullopt;
+    }
+    return header;
+}
+
+bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return false;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return !file.bad();
+}
+
+bool WriteFileReplacing(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    const std::string temporary = path + ".part";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) {
+        return false;
+    }
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
+                   std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+    written = std::fclose(file) == 0 && written;
+    std::error_code error;
+    if (written) {
+        std::filesystem::rename(temporary, path, error);
+        if (!error) {
+            return true;
+        }
+    }
+    std::filesystem::remove(temporary, error);
+    return false;
+}
+
+std::string FileTitle(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot > 0) {
+        name.erase(dot);
+    }
+    return name;
+}
+
+}  // namespace veritom

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/WizardDialogs.h"
+
+namespace veritom {
+
+class CArchive;
+class CProd_BaseObject;
+
+// The fixed 368-byte header of a selection file: who wrote it, in which language, and the
+// two format marks that identify this version of the layout.
+struct CSelectionFileHeader {
+    static constexpr std::size_t kSize = 368;
+    static constexpr std::int32_t kMark1 = 3;
+    static constexpr std::int32_t kMark2 = 26;
+
+    std::string languageCode;     // at most 2 characters are stored
+    std::string languageName;     // at most 49 bytes are stored
+    std::string applicationName;  // at most 50 bytes are stored
+    std::int32_t mark1 = kMark1;
+    std::int32_t mark2 = kMark2;
+    std::int32_t languageStringId = 0;
+
+    bool HasValidMarks() const { return mark1 == kMark1 && mark2 == kMark2; }
+    // Writes or reads the raw header; reserved bytes are written as zeros and not read.
+    void Transfer(CArchive& ar);
+};
+
+// The product object's fields between the header and the workflow's own part.
+struct CSelectionFileFields {
+    CValveTypeAnswers answers;  // only the option's number is stored; the others read as 0
+    std::int32_t highestStep = 0;
+    bool orderPadReady = false;
+    bool spare = false;
+    bool selectionComplete = false;
+
+    void Transfer(CArchive& ar);
+};
+
+enum class SelectionFileStatus {
+    Ok,
+    Unreadable,  // the file could not be opened or read
+    WrongMarks,  // a header of another version
+    Damaged,     // cut short, inconsistent, or with bytes left over
+};
+
+// The whole file: header, fields, then the workflow's Serialize.
+std::vector<std::uint8_t> StoreSelectionFile(const CSelectionFileHeader& header,
+                                             const CSelectionFileFields& fields,
+                                             CProd_BaseObject& workflow);
+// Reads all of bytes into header, fields and workflow (a fresh object the caller discards
+// unless the result is Ok). The marks are checked before anything else is read.
+SelectionFileStatus LoadSelectionFile(const std::vector<std::uint8_t>& bytes,
+                                      CSelectionFileHeader& header, CSelectionFileFields& fields,
+                                      CProd_BaseObject& workflow);
+
+// Just the header, for the language check before opening; nothing when the file cannot be
+// read or is shorter than a header.
+std::optional<CSelectionFileHeader> ReadSelectionFileHeader(const std::string& path);
+
+bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
+// Writes to a temporary file beside path and renames it over path, so a failed write never
+// destroys an existing file.
+bool WriteFileReplacing(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// The file name without folder and extension, as the window title shows it.
+std::string FileTitle(const std::string& path);
+
+}  // namespace veritom

@@ -1,0 +1,287 @@
+#include "ValveObject.h"
+
+#include "app/Format.h"
+#include "app/NerithLinks.h"
+#include "app/NerithObject.h"
+#include "app/StringTable.h"
+#include "app/VeritomAppInterface.h"
+#include "app/WizardDialogs.h"
+#include "data/Database.h"
+#include "data/QD.h"
+#include "data/Recordset.h"
+#include "units/Archive.h"
+
+namespace veritom {
+
+namespace {
+
+constexpr int kStringPortConnectionSize = 235;
+constexpr int kStringFluidIs = 237;
+constexpr int kStringCvRating = 256;
+constexpr int kStringKvRating = 270;
+constexpr int kStringControlInputSignal = 279;
+constexpr int kStringCalculatedCv = 6403;
+constexpr const char* kSeparator = ",  ";
+
+constexpr int kMethodKnownParameters = 1;
+constexpr int kMethodValveSize = 2;
+constexpr int kByCatalogData = 1;
+constexpr int kCalculatedSize = 2;
+
+bool HasFlag(const CProd_ValveData& record, std::uint32_t flag) {
+    return (record.m_ChkBxFlags & flag) != 0;
+}
+
+// "%.0f " and the unit's display text.
+std::string QuantityText(const CUnitDoubleExSel& quantity) {
+    return Format("%.0f ", quantity.Value()) + quantity.GetUnitText();
+}
+
+std::string FlowFactorText(const CProd_ValveData& record) {
+    const int label = record.m_App_FlowFactorVAL.Unit() == "CV" ? kStringCvRating : kStringKvRating;
+    return LoadString(label) + " " + Format("%.2f", record.m_App_FlowFactorVAL.Value());
+}
+
+std::string FluidText(const CProd_ValveData& record) {
+    return LoadString(kStringFluidIs) + " " + record.m_FluidVAL.Value();
+}
+
+std::string ByCatalogDataSummary(const CProd_ValveData& record) {
+    std::string summary = FluidText(record);
+    if (HasFlag(record, CProd_ValveData::kFlagPortSizeInSummary)) {
+        summary += kSeparator + LoadString(kStringPortConnectionSize) + " " +
+                   record.m_App_PortSizeVAL.Value();
+    }
+    if (HasFlag(record, CProd_ValveData::kFlagFlowFactorInSummary)) {
+        summary += kSeparator + FlowFactorText(record);
+    }
+    return summary;
+}
+
+std::string CalculatedSizeSummary(const CProd_ValveData& record) {
+    return FluidText(record) + kSeparator + QuantityText(record.m_App_FlowRateVAL) + kSeparator +
+           QuantityText(record.m_App_FluidTempVAL) + kSeparator +
+           QuantityText(record.m_App_MaxInPressureVAL) + kSeparator +
+           Format(LoadString(kStringCalculatedCv), record.m_CalcFlowFactorVAL.Value());
+}
+
+std::string ValveSizeSummary(const CProd_ValveData& record) {
+    std::string summary = record.m_ApplicationTypeVAL.Value();
+    if (HasFlag(record, CProd_ValveData::kFlagMaxInletPressureTicked)) {
+        summary += kSeparator + QuantityText(record.m_App_MaxInPressureVAL);
+    }
+    if (HasFlag(record, CProd_ValveData::kFlagVolumetricFlowTicked)) {
+        summary += kSeparator + QuantityText(record.m_App_MaxVolumetricFlowVAL);
+    }
+    if (HasFlag(record, CProd_ValveData::kFlagControlSignalTicked)) {
+        summary += kSeparator + LoadString(kStringControlInputSignal) + " " +
+                   record.m_App_ControlSigVAL.Value();
+    }
+    if (HasFlag(record, CProd_ValveData::kFlagFlowFactorTicked)) {
+        summary += kSeparator + FlowFactorText(record);
+    }
+    return summary;
+}
+
+// The labels of the report, one array per key holding just the label.
+CReportMap ReportLabels(IDatabase& db) {
+    CReportMap labels;
+    QD query(db, "qSelRepLabels");
+    IRecordset recordset(db);
+    recordset.Open(query);
+    while (!recordset.IsEOF()) {
+        const std::string label = recordset.GetString("FieldLabel");
+        if (!label.empty()) {
+            labels[recordset.GetString("MapKey")] = {label};
+        }
+        recordset.MoveNext();
+    }
+    recordset.Close();
+    return labels;
+}
+
+}  // namespace
+
+CProd_ValveObject::CProd_ValveObject(CNerithObject& owner)
+    : CProd_BaseObject(owner), m_nerith(&owner) {
+    TakeValveTypeFromOwner();
+}
+
+CProd_ValveObject::CProd_ValveObject(int buttonCount) : CProd_BaseObject(buttonCount) {}
+
+CProd_ValveObject::~CProd_ValveObject() = default;
+
+void CProd_ValveObject::TakeValveTypeFromOwner() {
+    const CValveTypeAnswers& answers = m_nerith->GetValveTypeAnswers();
+    m_data.m_FunctionTypeVAL = answers.functionType.text;
+    m_data.m_FuncLink = answers.functionType.link;
+    m_data.m_FlowPatternVAL = answers.flowPattern.text;
+    m_data.m_FlowPatLink = answers.flowPattern.link;
+    m_data.m_FlowPatPic = answers.flowPattern.third;
+    m_data.m_FlowPatOptionVAL = answers.option.text;
+    m_data.m_FlowPatOptLink = answers.option.link;
+    m_data.m_FlowPatOptSelected = answers.option.number;
+}
+
+void CProd_ValveObject::Serialize(CArchive& ar) {
+    if (ar.IsLoading()) {
+        Reset();
+    }
+    SerializeSteps(ar);
+    m_data.Serialize(ar);
+}
+
+void CProd_ValveObject::Reset() {
+    CProd_BaseObject::Reset();
+    m_data.Reset(-1);
+}
+
+void CProd_ValveObject::StartWithValveType(const std::string& description) {
+    SetStepReached(1);
+    SetStepText(1, description);
+}
+
+std::optional<std::string> CProd_ValveObject::ApplicationSummary(const CProd_ValveData& record) {
+    const int method = record.m_SelMethodCode.Value();
+    if (method == kMethodValveSize) {
+        return ValveSizeSummary(record);
+    }
+    if (method != kMethodKnownParameters) {
+        return std::nullopt;
+    }
+    switch (record.m_MethodLink) {
+        case kByCatalogData:
+            return ByCatalogDataSummary(record);
+        case kCalculatedSize:
+            return CalculatedSizeSummary(record);
+        default:
+            return std::string();
+    }
+}
+
+std::string CProd_ValveObject::SolenoidSummary(const CProd_ValveData& record) {
+    std::string summary = record.m_Sol_VoltageVAL.Value();
+    if (record.m_VoltLink.Value() == links::kAll) {
+        return summary;
+    }
+    summary += " " + record.m_Sol_CurrentVAL.Value() + kSeparator +
+               record.m_Sol_ConstructionVAL.Value() + kSeparator +
+               record.m_Sol_TerminationVAL.Value();
+    const std::string& enclosure = record.m_EncloseLink.Value();
+    if (enclosure != links::kNotApplicable && enclosure != links::kAll &&
+        !record.m_Sol_EnclosureVAL.Value().empty()) {
+        summary += kSeparator + record.m_Sol_EnclosureVAL.Value();
+    }
+    return summary;
+}
+
+int CProd_ValveObject::DoButtonDialog_2() {
+    if (!m_nerith) {
+        return 0;
+    }
+    CProd_ValveData copy(m_data);
+    if (m_nerith->App().GetDialogs().RunApplication(*m_nerith, *this, copy) != IDOK) {
+        return 0;
+    }
+    m_data = copy;
+    const std::optional<std::string> summary = ApplicationSummary(m_data);
+    if (!summary) {
+        return 0;
+    }
+    FinishApplicationStep(*summary);
+    return 1;
+}
+
+void CProd_ValveObject::FinishApplicationStep(const std::string& summary) {
+    SetOwnerCompletionFlags(false);
+    m_data.Reset(3);
+    if (m_data.m_SelMethodCode.Value() == kMethodKnownParameters) {
+        SetStepReached(2);
+        ClearStepTexts(2);
+        SetStepText(2, summary);
+        return;
+    }
+    // The valve size method has no solenoid step: every solenoid choice is open.
+    SetStepReached(3);
+    ClearStepTexts(2);
+    SetStepText(2, summary);
+    for (CStringExSel* link : {&m_data.m_OpEnvLink, &m_data.m_Sol_CurrentVAL, &m_data.m_VoltLink,
+                               &m_data.m_SolConstLink, &m_data.m_TermLink, &m_data.m_EncloseLink}) {
+        *link = std::string(links::kAll);
+    }
+    m_nerith->App().RedrawMainWindow();
+}
+
+int CProd_ValveObject::DoButtonDialog_3() {
+    if (!m_nerith) {
+        return 0;
+    }
+    CProd_ValveData copy(m_data);
+    if (m_nerith->App().GetDialogs().RunSolenoid(*m_nerith, *this, copy) != IDOK) {
+        return 0;
+    }
+    m_data = copy;
+    const std::string summary = SolenoidSummary(m_data);
+    SetOwnerCompletionFlags(false);
+    m_data.Reset(5);
+    SetStepReached(3);
+    ClearStepTexts(3);
+    SetStepText(3, summary);
+    return 1;
+}
+
+int CProd_ValveObject::DoButtonDialog_4() {
+    if (!m_nerith) {
+        return 0;
+    }
+    CProd_ValveData copy(m_data);
+    if (m_nerith->App().GetDialogs().RunPartNumber(*m_nerith, *this, copy) != IDOK) {
+        return 0;
+    }
+    m_data = copy;
+    SetOwnerCompletionFlags(true);
+    SetStepReached(4);
+    ClearStepTexts(4);
+    SetStepText(4, m_data.m_PN_CompletePNVAL.Value());
+    return 1;
+}
+
+bool CProd_ValveObject::IsButtonEnabled(int n) {
+    if (n < 1 || n > 5) {
+        return false;
+    }
+    if (n == 2 && m_data.m_SelMethodCode.Value() == kMethodValveSize) {
+        return false;
+    }
+    return GetStepReached() >= n;
+}
+
+void CProd_ValveObject::FillReportMap(CReportMap& map, const CProd_BaseData* record) {
+    const auto* valveRecord = dynamic_cast<const CProd_ValveData*>(record);
+    BuildReportMap(m_nerith ? &m_nerith->GetDatabase() : nullptr,
+                   valveRecord ? *valveRecord : m_data, map);
+}
+
+void CProd_ValveObject::BuildReportMap(IDatabase* db, const CProd_ValveData& record,
+                                       CReportMap& map) {
+    // The record writes one array per key and would replace a label put there first, so
+    // its values go into a map of their own and are joined to the labels here.
+    CReportMap labels;
+    if (db && db->IsOpen()) {
+        labels = ReportLabels(*db);
+    }
+    CReportMap values;
+    record.AddToReportMap(values);
+    for (auto& [key, texts] : values) {
+        std::vector<std::string> entry = std::move(labels[key]);
+        entry.insert(entry.end(), texts.begin(), texts.end());
+        map[key] = std::move(entry);
+    }
+    for (auto& [key, label] : labels) {
+        if (!values.count(key)) {
+            map[key] = std::move(label);
+        }
+    }
+}
+
+}  // namespace veritom
