@@ -136,6 +136,26 @@ TEST_F(StageTreeTest, TheSharedDataDirectoryHoldsThePicturesAndTips) {
     EXPECT_TRUE(m_messages.boxes.empty());
 }
 
+TEST_F(StageTreeTest, TheHelpFilesHaveATopicForEveryDialogAndFilter) {
+    const QStringList topics = {
+        QStringLiteral("105"),          QStringLiteral("106"),       QStringLiteral("107"),
+        QStringLiteral("113"),          QStringLiteral("231"),       QStringLiteral("233"),
+        QStringLiteral("234"),          QStringLiteral("245"),       QStringLiteral("1174"),
+        QStringLiteral("1175"),         QStringLiteral("1176"),      QStringLiteral("1177"),
+        QStringLiteral("BodyMaterial"), QStringLiteral("AgencyApp"), QStringLiteral("ControlSig"),
+        QStringLiteral("CvRating"),
+    };
+    for (const QString& help : {QStringLiteral("MorvaneEN.hlp"), QStringLiteral("MorvaneDE.hlp")}) {
+        const QString html = QString::fromUtf8(ReadAll(NetPath() + help));
+        for (const QString& topic : topics) {
+            EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(topic)))
+                << help.toStdString() << " " << topic.toStdString();
+        }
+    }
+    EXPECT_TRUE(QString::fromUtf8(ReadAll(NetPath() + QStringLiteral("MorvaneFluids.hlp")))
+                    .contains(QStringLiteral("name=\"Steam\"")));
+}
+
 TEST_F(StageTreeTest, TheGermanBundleTranslatesAndCarriesEveryPicture) {
     CLanguageBundle bundle;
     LanguageInfo german;
