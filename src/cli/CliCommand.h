@@ -22,5 +22,7 @@ using CommandTable = std::vector<Command>;
 void AddUnitCommands(CommandTable& table);
 // "record-new", "record-dump" and "record-report": valve selection record streams.
 void AddRecordCommands(CommandTable& table);
+// "dump": a selection file, header to record.
+void AddSelectionFileCommands(CommandTable& table);
 
 }  // namespace veritom::cli

@@ -11,6 +11,7 @@ CommandTable AllCommands() {
     CommandTable table;
     veritom::cli::AddUnitCommands(table);
     veritom::cli::AddRecordCommands(table);
+    veritom::cli::AddSelectionFileCommands(table);
     veritom::cli::AddDatabaseCommands(table);
     return table;
 }

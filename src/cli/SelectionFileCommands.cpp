@@ -1,0 +1,124 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "CliCommand.h"
+#include "app/Format.h"
+#include "app/NerithObject.h"
+#include "app/SelectionFile.h"
+#include "app/StringTable.h"
+#include "model/ValveObject.h"
+
+namespace veritom::cli {
+
+namespace {
+
+constexpr int kStringConflictingVersion = 239;
+constexpr int kStringCannotRead = 6400;
+constexpr int kStringDamaged = 6401;
+
+// One item a line even when a text holds a tab or a line break.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+void PrintLine(const std::vector<std::string>& items) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        std::cout << (i ? "\t" : "") << Escaped(items[i]);
+    }
+    std::cout << '\n';
+}
+
+void PrintAnswer(const std::string& label, const CValveTypeAnswer& answer) {
+    PrintLine({label, answer.text, answer.link, answer.third, std::to_string(answer.number)});
+}
+
+void PrintHeader(const CSelectionFileHeader& header) {
+    PrintLine({"language-code", header.languageCode});
+    PrintLine({"language-name", header.languageName});
+    PrintLine({"application-name", header.applicationName});
+    PrintLine({"mark-1", std::to_string(header.mark1)});
+    PrintLine({"mark-2", std::to_string(header.mark2)});
+    PrintLine({"language-string-id", std::to_string(header.languageStringId)});
+}
+
+void PrintFields(const CSelectionFileFields& fields) {
+    PrintAnswer("function-type", fields.answers.functionType);
+    PrintAnswer("flow-pattern", fields.answers.flowPattern);
+    PrintAnswer("option", fields.answers.option);
+    PrintLine({"highest-step", std::to_string(fields.highestStep)});
+    PrintLine({"order-pad-ready", fields.orderPadReady ? "1" : "0"});
+    PrintLine({"spare", fields.spare ? "1" : "0"});
+    PrintLine({"selection-complete", fields.selectionComplete ? "1" : "0"});
+}
+
+void PrintWorkflow(const CProd_ValveObject& workflow) {
+    PrintLine({"step-reached", std::to_string(workflow.GetStepReached())});
+    const std::vector<std::string>& texts = workflow.GetStepTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        PrintLine({"step-text", std::to_string(i), texts[i]});
+    }
+    for (const ValveMemberText& member : workflow.GetValveData().DescribeMembers()) {
+        std::vector<std::string> items = {member.number, member.key};
+        items.insert(items.end(), member.values.begin(), member.values.end());
+        PrintLine(items);
+    }
+}
+
+int DumpSelectionFile(const Args& args) {
+    if (args.size() != 1) {
+        std::cerr << "usage: morvane-cli dump FILE.mrv\n";
+        return 1;
+    }
+    const std::string& path = args[0];
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFileBytes(path, bytes)) {
+        std::cerr << Format(LoadString(kStringCannotRead), path) << '\n';
+        return 1;
+    }
+    CSelectionFileHeader header;
+    CSelectionFileFields fields;
+    CProd_ValveObject workflow(CNerithObject::kButtonCount);
+    switch (LoadSelectionFile(bytes, header, fields, workflow)) {
+        case SelectionFileStatus::Ok:
+            break;
+        case SelectionFileStatus::WrongMarks:
+            std::cerr << LoadString(kStringConflictingVersion) << '\n';
+            return 1;
+        case SelectionFileStatus::Unreadable:
+        case SelectionFileStatus::Damaged:
+            std::cerr << Format(LoadString(kStringDamaged), path) << '\n';
+            return 1;
+    }
+    PrintHeader(header);
+    PrintFields(fields);
+    PrintWorkflow(workflow);
+    return 0;
+}
+
+}  // namespace
+
+void AddSelectionFileCommands(CommandTable& table) {
+    table.push_back({"dump", "FILE.mrv", DumpSelectionFile});
+}
+
+}  // namespace veritom::cli
