@@ -183,6 +183,14 @@ TEST_F(ConfigStoreTest, ReportsADamagedStoreOnceAndNeverOverwritesIt) {
     // The other store is unaffected.
     EXPECT_TRUE(store.WriteString(Hive::CurrentUser, kAppKey, "Language", "EN"));
     EXPECT_EQ(m_messages.boxes.size(), 1u);
+
+    // A second store on the same file knows of the damage too, though QSettings has the
+    // file cached by now and no longer says so.
+    CConfigStore second;
+    EXPECT_TRUE(second.IsDamaged(Hive::LocalMachine));
+    EXPECT_EQ(m_messages.boxes.size(), 2u);
+    EXPECT_FALSE(second.WriteString(Hive::LocalMachine, kAppKey, "NetPath", "/elsewhere"));
+    EXPECT_EQ(ReadFile(m_machine), damaged);
 }
 
 TEST_F(ConfigStoreTest, AStoreThatCannotBeWrittenGivesFalse) {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
@@ -54,6 +55,13 @@ QString ExpandHome(const QString& value) {
         return QDir::homePath() + value.mid(1);
     }
     return value;
+}
+
+// QSettings parses a file once per process and caches it, so only the first reader of a
+// damaged file learns of the damage; every later store must learn it from here.
+QSet<QString>& DamagedFiles() {
+    static QSet<QString> files;
+    return files;
 }
 
 QString ExecutableDir() {
@@ -112,7 +120,13 @@ std::unique_ptr<QSettings> CConfigStore::Open(Hive hive) const {
 }
 
 void CConfigStore::CheckStore(Hive hive) {
-    const QSettings::Status status = Open(hive)->status();
+    QSettings::Status status = Open(hive)->status();
+    const QString file = QFileInfo(StorePath(hive)).absoluteFilePath();
+    if (status == QSettings::FormatError) {
+        DamagedFiles().insert(file);
+    } else if (status == QSettings::NoError && DamagedFiles().contains(file)) {
+        status = QSettings::FormatError;
+    }
     if (status == QSettings::NoError) {
         return;
     }
