@@ -10,6 +10,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/AppConfiguration.h"
+#include "app/Format.h"
+#include "app/MessageSink.h"
+#include "app/StringTable.h"
 #include "model/ProdBaseObject.h"
 #include "units/Archive.h"
 #include "units/TextCodec.h"
@@ -17,6 +21,9 @@
 namespace veritom {
 
 namespace {
+
+constexpr int kStringLanguageNotInstalled = 209;
+constexpr int kStringLanguageSwitched = 32818;
 
 constexpr std::size_t kCodeOffset = 0;
 constexpr std::size_t kCodeSize = 3;
@@ -166,6 +173,33 @@ std::optional<CSelectionFileHeader> ReadSelectionFileHeader(const std::string& p
         return std::nullopt;
     }
     return header;
+}
+
+CSelectionLanguageCheck CheckSelectionLanguage(const CSelectionFileHeader& header,
+                                               const std::string& currentCode,
+                                               const std::vector<LanguageInfo>& languages) {
+    CSelectionLanguageCheck check;
+    if (header.languageCode == currentCode) {
+        return check;
+    }
+    for (std::size_t i = 0; i < languages.size(); ++i) {
+        if (languages[i].code == header.languageCode) {
+            check.action = CSelectionLanguageCheck::Action::SwitchThenOpen;
+            check.languageIndex = static_cast<int>(i);
+            MessageBox(Format(LoadString(kStringLanguageSwitched),
+                              CAppConfiguration::DisplayName(languages[i])));
+            return check;
+        }
+    }
+    // The name comes from this installation's strings; a file from elsewhere may carry an
+    // id that has none here, and then its own stored name serves.
+    std::string name = header.languageStringId > 0 ? LoadString(header.languageStringId) : "";
+    if (name.empty()) {
+        name = header.languageName;
+    }
+    check.action = CSelectionLanguageCheck::Action::Refuse;
+    MessageBox(Format(LoadString(kStringLanguageNotInstalled), name));
+    return check;
 }
 
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/LanguageInfo.h"
 #include "app/WizardDialogs.h"
 
 namespace veritom {
@@ -63,6 +64,20 @@ SelectionFileStatus LoadSelectionFile(const std::vector<std::uint8_t>& bytes,
 // Just the header, for the language check before opening; nothing when the file cannot be
 // read or is shorter than a header.
 std::optional<CSelectionFileHeader> ReadSelectionFileHeader(const std::string& path);
+
+// What Open does about the language a file was saved in.
+struct CSelectionLanguageCheck {
+    enum class Action {
+        Open,            // the current language: open at once
+        Refuse,          // not installed here: string 209 was shown
+        SwitchThenOpen,  // installed: string 32818 was shown; switch to languageIndex first
+    };
+    Action action = Action::Open;
+    int languageIndex = -1;
+};
+CSelectionLanguageCheck CheckSelectionLanguage(const CSelectionFileHeader& header,
+                                               const std::string& currentCode,
+                                               const std::vector<LanguageInfo>& languages);
 
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
 // Writes to a temporary file beside path and renames it over path, so a failed write never

@@ -316,6 +316,51 @@ TEST(SelectionFile, FailedSaveLeavesTheEarlierFile) {
     EXPECT_FALSE(s.object.SaveData(s.db.PathOf("no such folder/a.mrv")));
 }
 
+TEST(SelectionFile, LanguageCheckBeforeOpening) {
+    using Action = CSelectionLanguageCheck::Action;
+    const std::vector<LanguageInfo> languages = {
+        {"EN", "MorvaneEN.rcc", "", "232", "", "", "", "", "", ""},
+        {"DE", "MorvaneDE.rcc", "", "246", "", "", "", "", "", ""}};
+    struct Case {
+        std::string code;
+        std::int32_t stringId;
+        Action action;
+        int index;
+        std::string message;
+    };
+    const std::string notInstalled =
+        "The selection you are trying to open was created in %s, "
+        "which you do not have installed.  You cannot open this "
+        "selection.";
+    const Case cases[] = {
+        {"EN", 0, Action::Open, -1, ""},
+        {"DE", 0, Action::SwitchThenOpen, 1,
+         "The selection you are trying to open was created in Morvane Valve.  Your language "
+         "selection will now be switched."},
+        {"FR", 242, Action::Refuse, -1, "Solenoid (Coil)"},  // the name by the header's id
+        {"FR", 99999, Action::Refuse, -1, "Fran\u00E7ais"},  // no such id here
+        {"de", 0, Action::Refuse, -1, "Fran\u00E7ais"},
+    };
+    for (const Case& c : cases) {
+        CSelectionFileHeader header;
+        header.languageCode = c.code;
+        header.languageName = "Fran\u00E7ais";
+        header.languageStringId = c.stringId;
+        MessageRecorder recorder;
+        const CSelectionLanguageCheck check = CheckSelectionLanguage(header, "EN", languages);
+        EXPECT_EQ(check.action, c.action) << c.code;
+        EXPECT_EQ(check.languageIndex, c.index) << c.code;
+        std::string expected = c.message;
+        if (c.action == Action::Refuse) {
+            expected = notInstalled;
+            expected.replace(expected.find("%s"), 2, c.message);
+        }
+        EXPECT_EQ(recorder.Texts(), expected.empty() ? std::vector<std::string>{}
+                                                     : std::vector<std::string>{expected})
+            << c.code;
+    }
+}
+
 TEST(SelectionFile, FileTitles) {
     EXPECT_EQ(FileTitle("/home/me/pump.mrv"), "pump");
     EXPECT_EQ(FileTitle("pump.v2.mrv"), "pump.v2");
