@@ -1,0 +1,2 @@
+    AND EXISTS (SELECT 1 FROM Application a
+                WHERE a.AppTypeLink = :parAppTypeLink AND a.AppCategoryLink = :parAppCategoryLink)

@@ -1,0 +1,1 @@
+    AND v.SeriesLink IN (SELECT SeriesLink FROM AppSeries WHERE AppTypeLink = :parAppTypeLink)

@@ -1,0 +1,3 @@
+    v.FuncLink = :parFuncLink
+    AND v.FloPatLink = :parFloPatLink
+    AND v.FloPatOptLink = :parFloPatOptLink

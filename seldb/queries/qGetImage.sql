@@ -1,0 +1,4 @@
+-- A stored picture: the bytes of a complete image file.
+SELECT Image
+FROM Images
+WHERE ImageName = :parImageName;

@@ -1,0 +1,4 @@
+-- Message text by message key.
+SELECT MessageLinkText
+FROM Messages
+WHERE MessageLink = :parMessageLink;

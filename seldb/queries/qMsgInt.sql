@@ -1,0 +1,4 @@
+-- Message catalogue by number.
+SELECT WarningText, MsgId
+FROM MessageIds
+WHERE MsgIdInt = :parMsgIDInt;

@@ -1,0 +1,3 @@
+-- The non-standard voltage entry of the voltage list.
+SELECT Link, Text, "Order"
+FROM NonStandardVoltage;

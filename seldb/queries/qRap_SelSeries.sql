@@ -1,0 +1,4 @@
+-- Series offered by rapid selection.
+SELECT DesignSeriesLink, DesignSeriesText
+FROM RapidSeries
+ORDER BY RapidOrder;

@@ -1,0 +1,3 @@
+-- Number of series offered by rapid selection.
+SELECT COUNT(*) AS RapSelSeriesCount
+FROM RapidSeries;

@@ -1,0 +1,17 @@
+-- Candidate part numbers: catalog data, with the coil chosen in the solenoid step.
+-- @include list_fields
+       CASE :parFluidStateLink WHEN 'LIQ' THEN v.MOPD_LIQ WHEN 'OIL' THEN v.MOPD_OIL
+            ELSE v.MOPD_GAS END AS MOPD
+-- @include list_joins
+WHERE
+-- @include valve_type
+-- @include app_series
+-- @include app_category
+-- @include fluid_fit
+-- @include known_op
+-- @include fluid_category
+-- @include solenoid_choice
+-- @include filters
+    AND (:parApprovLink = 'ALL' OR v.ApprovLink = :parApprovLink)
+    AND (:parCoilClsLink = 'ALL' OR v.CoilClsLink = :parCoilClsLink)
+ORDER BY v.PNId;

@@ -1,0 +1,11 @@
+-- Highest maximum operating pressure differential (psi) among the valves of the valve type
+-- and application that can take the fluid; no row when there is no such valve.
+SELECT MAX(CASE :parFluidStateLink WHEN 'LIQ' THEN v.MOPD_LIQ WHEN 'OIL' THEN v.MOPD_OIL
+                                   ELSE v.MOPD_GAS END) AS MOPDValue
+FROM Valve v
+WHERE
+-- @include valve_type
+-- @include app_series
+-- @include app_category
+-- @include fluid_fit_optional
+HAVING COUNT(*) > 0;

@@ -1,0 +1,4 @@
+-- Competitors of the interchange.
+SELECT CompttrLink, CompttrText
+FROM Competitor
+ORDER BY CompttrOrder;

@@ -1,0 +1,3 @@
+-- The filter option that restricts nothing.
+SELECT UndecidedLink, UndecidedText
+FROM Undecided;
