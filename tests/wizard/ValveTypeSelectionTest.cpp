@@ -2,6 +2,7 @@
 
 #include "FakeVeritomApp.h"
 #include "FixtureDatabase.h"
+#include "HeadlessValveType.h"
 #include "app/NerithObject.h"
 #include "data/Database.h"
 #include "data/LanguageSource.h"
@@ -14,6 +15,8 @@ namespace {
 
 using test::FakeVeritomApp;
 using test::FixtureDatabase;
+using test::Picks;
+using test::RunValveTypeDialogs;
 using Outcome = CValveTypeSelection::Outcome;
 
 class English : public ILanguageSource {
@@ -217,43 +220,6 @@ TEST(ValveTypeOptions, AcceptingAnOption) {
     none.Load();
     EXPECT_EQ(none.Accept(chosen), 0);
     EXPECT_FALSE(none.Select(0));
-}
-
-// The Valve Type step as the two dialogs run it, with the user's picks given by index.
-struct Picks {
-    int functionType = -1;  // -1: keep the preselection
-    int flowPattern = -1;
-    int option = -1;
-};
-
-int RunValveTypeDialogs(IDatabase& db, CValveTypeAnswers& answers, Picks picks) {
-    CValveTypeSelection selection(db, answers);
-    selection.Load();
-    if (picks.functionType >= 0) {
-        selection.SelectFunctionType(picks.functionType);
-    }
-    if (picks.flowPattern >= 0) {
-        selection.SelectFlowPattern(picks.flowPattern);
-    }
-    CValveTypeOptionsSelection options(db, selection.GetChosenFunctionType(),
-                                       selection.GetChosenFlowPattern(),
-                                       selection.GetOptionPassedOn());
-    options.Load();
-    if (picks.option >= 0) {
-        options.Select(picks.option);
-    }
-    CValveTypeAnswer chosen;
-    const int optionsResult = options.Accept(chosen);
-    switch (selection.Conclude(optionsResult, chosen)) {
-        case Outcome::Ok:
-            answers = selection.Result();
-            return IDOK;
-        case Outcome::Unchanged:
-            return IDUNCHANGED;
-        case Outcome::StayOpen:
-            break;
-    }
-    return IDCANCEL;
 }
 
 TEST(ValveTypeStep, ThroughTheProductObject) {
