@@ -1,4 +1,4 @@
-#include "QD.h"
+#include "data/QD.h"
 
 namespace veritom {
 

@@ -1,4 +1,4 @@
-#include "QueryDef.h"
+#include "data/QueryDef.h"
 
 #include <sqlite3.h>
 
