@@ -15,7 +15,7 @@ using veritom::test::TempDir;
 
 namespace {
 
-class Catalogue : public ::testing::Test {
+class MessageCatalogue : public ::testing::Test {
 protected:
     void SetUp() override {
         test::WriteSampleDatabase(m_dir.File("TestEN.mdb"));
@@ -30,7 +30,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Catalogue, MessagesByIdentifierAndByNumber) {
+TEST_F(MessageCatalogue, MessagesByIdentifierAndByNumber) {
     CIMsgStoredProc catalogue(m_db);
     EXPECT_EQ(catalogue.GetMessage("Hello"), "Hello, engineer.");
     EXPECT_EQ(catalogue.GetMessage(7), "Hello, engineer.");
@@ -39,7 +39,7 @@ TEST_F(Catalogue, MessagesByIdentifierAndByNumber) {
     EXPECT_TRUE(m_messages.boxes.empty());
 }
 
-TEST_F(Catalogue, MessageConventionYieldsOnlyNonEmptyTexts) {
+TEST_F(MessageCatalogue, MessageConventionYieldsOnlyNonEmptyTexts) {
     EXPECT_EQ(LookupCatalogueMessage(m_db, "NoRecordSel"), "No valve matches the selection.");
     EXPECT_EQ(LookupCatalogueMessage(m_db, "Blank"), std::nullopt);
     EXPECT_EQ(LookupCatalogueMessage(m_db, "Nothing"), std::nullopt);
@@ -55,7 +55,7 @@ TEST_F(Catalogue, MessageConventionYieldsOnlyNonEmptyTexts) {
     EXPECT_EQ(m_messages.boxes[0].icon, MsgIcon::Warning);
 }
 
-TEST_F(Catalogue, StoredImagesComeBackAsTheirBytes) {
+TEST_F(MessageCatalogue, StoredImagesComeBackAsTheirBytes) {
     EXPECT_EQ(FetchStoredImage(m_db, "Coil.png"),
               (ByteArray{0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A}));
     EXPECT_EQ(FetchStoredImage(m_db, "Absent.png"), std::nullopt);
@@ -63,14 +63,14 @@ TEST_F(Catalogue, StoredImagesComeBackAsTheirBytes) {
     EXPECT_EQ(FetchStoredImage(m_db, "NotBytes.png"), std::nullopt);
 }
 
-TEST_F(Catalogue, EmptyImageNameAsksTheDatabaseNothing) {
+TEST_F(MessageCatalogue, EmptyImageNameAsksTheDatabaseNothing) {
     // Without a database every query fails, so only a lookup that runs none can succeed.
     m_db.Close();
     EXPECT_EQ(FetchStoredImage(m_db, ""), std::nullopt);
     EXPECT_THROW(FetchStoredImage(m_db, "Coil.png"), CDaoException);
 }
 
-TEST_F(Catalogue, MissingCatalogueQueryIsAnEngineFailure) {
+TEST_F(MessageCatalogue, MissingCatalogueQueryIsAnEngineFailure) {
     test::RunScript(m_dir.File("TestEN.mdb"), "DELETE FROM StoredQueries WHERE Name = 'qMsgInt'");
     CIMsgStoredProc catalogue(m_db);
     try {

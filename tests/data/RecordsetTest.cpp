@@ -27,7 +27,7 @@ protected:
     void OnFieldError(const std::string& message) const override { errors.push_back(message); }
 };
 
-class Records : public ::testing::Test {
+class RecordsetFields : public ::testing::Test {
 protected:
     void SetUp() override {
         test::WriteSampleDatabase(m_dir.File("TestEN.mdb"));
@@ -66,7 +66,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Records, FieldsReadWithTheKindOfTheirDeclaredType) {
+TEST_F(RecordsetFields, FieldsReadWithTheKindOfTheirDeclaredType) {
     OpenKind(1);
     EXPECT_EQ(m_records.GetFieldCount(), 11);
     EXPECT_EQ(m_records.GetFieldValue("Small").Kind(), FieldKind::Int16);
@@ -91,7 +91,7 @@ TEST_F(Records, FieldsReadWithTheKindOfTheirDeclaredType) {
     EXPECT_TRUE(m_records.errors.empty());
 }
 
-TEST_F(Records, ValuesBeyondTheirDeclaredWidthAreNeverTruncated) {
+TEST_F(RecordsetFields, ValuesBeyondTheirDeclaredWidthAreNeverTruncated) {
     OpenKind(2);
     EXPECT_EQ(m_records.GetFieldValue("Small").Kind(), FieldKind::Int32);
     EXPECT_EQ(m_records.GetInt("Small"), 70000);
@@ -110,7 +110,7 @@ TEST_F(Records, ValuesBeyondTheirDeclaredWidthAreNeverTruncated) {
     EXPECT_EQ(m_records.errors, std::vector<std::string>{"IRecordset::GetInt : Not Integer Type"});
 }
 
-TEST_F(Records, NullAndMismatchedFieldsReadAsZeroThroughTheErrorHook) {
+TEST_F(RecordsetFields, NullAndMismatchedFieldsReadAsZeroThroughTheErrorHook) {
     OpenKind(3);
     EXPECT_TRUE(m_records.GetFieldValue("Name").IsNull());
     EXPECT_EQ(m_records.GetString("Name"), "");
@@ -149,7 +149,7 @@ TEST_F(Records, NullAndMismatchedFieldsReadAsZeroThroughTheErrorHook) {
                                 }));
 }
 
-TEST_F(Records, PositionsReadTheCurrentRecordAndOutOfRangeGoesToTheHook) {
+TEST_F(RecordsetFields, PositionsReadTheCurrentRecordAndOutOfRangeGoesToTheHook) {
     QD query(m_db, "qAllNames");
     m_records.Open(query);
     EXPECT_EQ(m_records.GetString(0), "First");
@@ -181,7 +181,7 @@ TEST_F(Records, PositionsReadTheCurrentRecordAndOutOfRangeGoesToTheHook) {
                         "Field position 2 is out of range.");
 }
 
-TEST_F(Records, NavigationWalksEveryRecordAndFailsWithoutACurrentOne) {
+TEST_F(RecordsetFields, NavigationWalksEveryRecordAndFailsWithoutACurrentOne) {
     QD query(m_db, "qAllNames");
     m_records.Open(query);
     EXPECT_FALSE(m_records.IsBOF());
@@ -213,7 +213,7 @@ TEST_F(Records, NavigationWalksEveryRecordAndFailsWithoutACurrentOne) {
                         "The recordset is not open.");
 }
 
-TEST_F(Records, EmptyResultIsBeforeFirstAndAfterLast) {
+TEST_F(RecordsetFields, EmptyResultIsBeforeFirstAndAfterLast) {
     QD query(m_db, "qNothing");
     m_records.Open(query);
     EXPECT_TRUE(m_records.IsBOF());
@@ -226,7 +226,7 @@ TEST_F(Records, EmptyResultIsBeforeFirstAndAfterLast) {
                         "No current record.");
 }
 
-TEST_F(Records, UnknownFieldNameIsAnEngineFailureButCaseDoesNotMatter) {
+TEST_F(RecordsetFields, UnknownFieldNameIsAnEngineFailureButCaseDoesNotMatter) {
     QD query(m_db, "qAllNames");
     m_records.Open(query);
     EXPECT_EQ(m_records.GetString("NAME"), "First");
@@ -234,7 +234,7 @@ TEST_F(Records, UnknownFieldNameIsAnEngineFailureButCaseDoesNotMatter) {
                         "No such field: FlowPatLink");
 }
 
-TEST_F(Records, QueryFailuresCarryNumberSourceAndDescription) {
+TEST_F(RecordsetFields, QueryFailuresCarryNumberSourceAndDescription) {
     ExpectEngineFailure([&] { QD query(m_db, "qAbsent"); }, SQLITE_NOTFOUND, "qAbsent",
                         "No such stored query: qAbsent");
     ExpectEngineFailure([&] { QD query(m_db, "qSyntax"); }, SQLITE_ERROR, "qSyntax",
@@ -247,7 +247,7 @@ TEST_F(Records, QueryFailuresCarryNumberSourceAndDescription) {
                         "The stored query holds no SQL statement.");
 }
 
-TEST_F(Records, ParametersMustBeExactlyTheDeclaredOnes) {
+TEST_F(RecordsetFields, ParametersMustBeExactlyTheDeclaredOnes) {
     QD query(m_db, "qJoin");
     EXPECT_EQ(query.GetParameterNames(), (std::vector<std::string>{"[parA]", "[parB]"}));
     ExpectEngineFailure([&] { query.SetParam("[parC]", "x"); }, SQLITE_RANGE, "qJoin",
@@ -266,7 +266,7 @@ TEST_F(Records, ParametersMustBeExactlyTheDeclaredOnes) {
     EXPECT_EQ(m_records.GetString("Joined"), "5-second");
 }
 
-TEST_F(Records, DottedParameterNameAndTextKeyMatchingANumber) {
+TEST_F(RecordsetFields, DottedParameterNameAndTextKeyMatchingANumber) {
     QD note(m_db, "qNote");
     note.SetParam("[ValvePartNumber.NoteLink]", "8210G001");
     m_records.Open(note);
@@ -280,7 +280,7 @@ TEST_F(Records, DottedParameterNameAndTextKeyMatchingANumber) {
     EXPECT_EQ(m_records.GetRecordCount(), 1);
 }
 
-TEST_F(Records, FloatParametersBindAsTyped) {
+TEST_F(RecordsetFields, FloatParametersBindAsTyped) {
     QD query(m_db, "qWithin");
     query.SetParam("[parMaxValue]", 0.3f);
     m_records.Open(query);
@@ -291,7 +291,7 @@ TEST_F(Records, FloatParametersBindAsTyped) {
     EXPECT_EQ(m_records.GetInt("Within"), 0);
 }
 
-TEST_F(Records, StatementTextOpensWithoutAStoredQuery) {
+TEST_F(RecordsetFields, StatementTextOpensWithoutAStoredQuery) {
     m_records.Open(OpenType::Dynaset, "SELECT * FROM RefHelpNames WHERE Category = 'HELP'",
                    kOpenReadOnly);
     ASSERT_FALSE(m_records.IsEOF());
@@ -303,7 +303,7 @@ TEST_F(Records, StatementTextOpensWithoutAStoredQuery) {
                         SQLITE_ERROR, "SQLite", "no such table: Absent");
 }
 
-TEST_F(Records, QueryOpenedBeforeTheDatabaseClosedCannotRun) {
+TEST_F(RecordsetFields, QueryOpenedBeforeTheDatabaseClosedCannotRun) {
     QD query(m_db, "qAllNames");
     ASSERT_TRUE(query.IsOpen());
     m_db.Close();
