@@ -128,7 +128,8 @@ std::vector<std::string> CQueryCatalogue::DeclaredParameters(sqlite3_stmt* state
     const int count = sqlite3_bind_parameter_count(statement);
     for (int i = 1; i <= count; ++i) {
         const char* name = sqlite3_bind_parameter_name(statement, i);
-        names.push_back(name == nullptr ? std::string() : std::string(name));
+        // A bare "?" has no name.
+        names.push_back(name == nullptr ? std::string("?") : std::string(name));
     }
     return names;
 }

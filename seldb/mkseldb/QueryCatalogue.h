@@ -28,7 +28,7 @@ public:
     // Expands the fragment lines of one query text; exposed for tests.
     std::string Expand(const std::string& text, const std::string& queryName,
                        std::vector<std::string>& stack) const;
-    // Names of the parameters a prepared query declares, without the leading colon.
+    // Names of the parameters a prepared query declares, as written (":parX", "?").
     static std::vector<std::string> DeclaredParameters(sqlite3_stmt* statement);
 
 private:
