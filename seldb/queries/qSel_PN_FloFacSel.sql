@@ -10,7 +10,9 @@ WITH Entered AS (
                AS Low)
     WHERE :parChkBx_FloFacValue <> 0 AND :parFloFacValueEntered > 0 AND Low IS NOT NULL)
 SELECT printf('%g', e.Low) AS FlowFacValue_Low,
-       printf((SELECT Text FROM QueryText WHERE TextKey = 'RangeEntered'), printf('%.2f', e.Low))
+       printf((SELECT Text FROM QueryText WHERE TextKey = 'RangeEntered'),
+              replace(printf('%.2f', e.Low), '.',
+                      (SELECT Text FROM QueryText WHERE TextKey = 'DecimalPoint')))
            AS FlowFacRangeText,
        0 AS RangeOrder
 FROM Entered e

@@ -2,7 +2,9 @@
 -- differential the valve takes at the required flow: dP * (Cv required / Cv of the valve)^2.
 SELECT v.ValveNumberLink, v.SufxLink, v.SufxLink AS SufxCode,
        printf((SELECT Text FROM QueryText WHERE TextKey = 'PressureDrop'),
-              :parMOPDValue * (:parCalcCv / v.Cv) * (:parCalcCv / v.Cv)) AS PressureDrop
+              replace(printf('%.1f', :parMOPDValue * (:parCalcCv / v.Cv) * (:parCalcCv / v.Cv)),
+                      '.', (SELECT Text FROM QueryText WHERE TextKey = 'DecimalPoint')))
+           AS PressureDrop
 FROM Valve v
 WHERE
 -- @include valve_type

@@ -697,3 +697,29 @@ TEST_F(Catalogue, TextsDifferBetweenLanguagesWhereLinksAgree) {
 
 }  // namespace
 }  // namespace veritom::test
+
+namespace veritom::test {
+namespace {
+
+// A number a query writes into a text follows the language's decimal mark; the range's own
+// link stays a plain number in both.
+TEST_F(Catalogue, NumbersInComposedTextsFollowTheLanguage) {
+    const Params entered = {{"[parChkBx_FloFacValue]", std::int16_t{1}},
+                            {"[parFlowFactorLink]", std::string("Cv")},
+                            {"[parFloFacUnit]", std::string("Cv")},
+                            {"[parFloFacValueEntered]", 2.5f}};
+    const auto en = RunQuery(m_en.Db(), "qSel_PN_FloFacSel", entered);
+    const auto de = RunQuery(m_de.Db(), "qSel_PN_FloFacSel", entered);
+    ASSERT_FALSE(en.empty());
+    ASSERT_FALSE(de.empty());
+    EXPECT_EQ(Text(en[0], "FlowFacRangeText"), "2.50 and above (as entered)");
+    EXPECT_EQ(Text(de[0], "FlowFacRangeText"), "ab 2,50 (wie eingegeben)");
+    EXPECT_EQ(Text(de[0], "FlowFacValue_Low"), "2.5");
+    // Ranges below the value entered are left out.
+    for (size_t i = 1; i < en.size(); ++i) {
+        EXPECT_GT(std::stod(Text(en[i], "FlowFacValue_Low")), 2.5);
+    }
+}
+
+}  // namespace
+}  // namespace veritom::test
