@@ -695,12 +695,6 @@ TEST_F(Catalogue, TextsDifferBetweenLanguagesWhereLinksAgree) {
     EXPECT_FALSE(Run("qValvesNotAvail").empty());
 }
 
-}  // namespace
-}  // namespace veritom::test
-
-namespace veritom::test {
-namespace {
-
 // A number a query writes into a text follows the language's decimal mark; the range's own
 // link stays a plain number in both.
 TEST_F(Catalogue, NumbersInComposedTextsFollowTheLanguage) {
