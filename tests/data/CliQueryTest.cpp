@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -103,13 +104,30 @@ TEST_F(CliQuery, EngineFailuresGoToStandardErrorWithExitStatusOne) {
     EXPECT_NE(missing.err.find("DAO error 14, SOURCE = SQLite"), std::string::npos);
 }
 
-TEST_F(CliQuery, DatabaseComesFromTheEnvironmentWhenNotGiven) {
-    const CliRun none = Cli({"query", "qNothing"});
+TEST_F(CliQuery, DatabaseComesFromTheEnvironmentOrTheInstallationWhenNotGiven) {
+    const std::string noStore = "VERITOM_MACHINE_STORE=" + Quoted(m_dir.File("absent.ini")) +
+                                " VERITOM_USER_STORE=" + Quoted(m_dir.File("user.ini"));
+    const CliRun none = Cli({"query", "qNothing"}, noStore);
     EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(none.err, "No database was given: use --db FILE or set VERITOM_DB.\n");
-    const CliRun fromEnvironment = Cli({"query", "qNothing"}, "VERITOM_DB=" + Quoted(m_db));
+    EXPECT_EQ(none.err,
+              "No database was given and none is installed: use --db FILE or set VERITOM_DB.\n");
+    const CliRun fromEnvironment =
+        Cli({"query", "qNothing"}, noStore + " VERITOM_DB=" + Quoted(m_db));
     EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.err;
     EXPECT_EQ(fromEnvironment.out, "Name\n");
+
+    // The installation's database: NetPath, base name and the current language's code.
+    std::filesystem::copy_file(m_db, m_dir.File("MorvaneDE.mdb"));
+    std::ofstream(m_dir.File("machine.ini"))
+        << "[Software\\Veldor Kastrel\\Veritom\\Morvane Valve\\CurrentVersion]\n"
+        << "NetPath=\"" << m_dir.File("") << "\"\nLanguage=DE\n"
+        << "[Software\\Veldor Kastrel\\Veritom\\Morvane Valve\\CurrentVersion\\Language\\DE]\n"
+        << "Code=de\nDLL=MorvaneDE.rcc\nID=24511\n";
+    const CliRun installed =
+        Cli({"query", "qNothing"}, "VERITOM_MACHINE_STORE=" + Quoted(m_dir.File("machine.ini")) +
+                                       " VERITOM_USER_STORE=" + Quoted(m_dir.File("user.ini")));
+    EXPECT_EQ(installed.status, 0) << installed.err;
+    EXPECT_EQ(installed.out, "Name\n");
 }
 
 TEST_F(CliQuery, ListsEveryQueryWithItsParametersAndReportsBrokenOnes) {
