@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "CliOutput.h"
 #include "DefaultDatabase.h"
 #include "app/Format.h"
 #include "app/StringTable.h"
@@ -104,28 +105,6 @@ std::optional<Parameter> ParseParameter(const std::string& argument) {
 }
 
 // Tabs and line ends inside a text would break the one-record-a-line output.
-std::string Escaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
 
 std::string DisplayText(const CFieldValue& value) {
     switch (value.Kind()) {
@@ -146,7 +125,7 @@ std::string DisplayText(const CFieldValue& value) {
         case FieldKind::DateTime:
             return FormatDateTime(*value.Get<DateTime>());
         case FieldKind::Text:
-            return Escaped(*value.Get<std::string>());
+            return EscapeField(*value.Get<std::string>());
         case FieldKind::Bytes:
             return Format("<%d bytes>", static_cast<long long>(value.Get<ByteArray>()->size()));
     }
@@ -155,7 +134,7 @@ std::string DisplayText(const CFieldValue& value) {
 
 void PrintRecords(IRecordset& records) {
     for (int i = 0; i < records.GetFieldCount(); ++i) {
-        std::cout << (i ? "\t" : "") << Escaped(records.GetFieldName(i));
+        std::cout << (i ? "\t" : "") << EscapeField(records.GetFieldName(i));
     }
     std::cout << '\n';
     while (!records.IsEOF()) {
@@ -222,7 +201,7 @@ int ListQueries(const Args& arguments) {
     bool allPrepared = true;
     try {
         for (const auto& name : db.GetStoredQueryNames()) {
-            std::string line = Escaped(name);
+            std::string line = EscapeField(name);
             try {
                 const QD query(db, name);
                 for (const auto& parameter : query.GetParameterNames()) {

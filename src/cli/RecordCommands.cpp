@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CliCommand.h"
+#include "CliOutput.h"
 #include "model/ValveData.h"
 #include "units/Archive.h"
 
@@ -21,36 +22,6 @@ int Usage(const std::string& name) {
 }
 
 // Keeps one item a line: texts from a record may hold tabs and line breaks.
-std::string Escaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-void PrintLine(const std::string& first, const std::vector<std::string>& rest) {
-    std::cout << Escaped(first);
-    for (const auto& item : rest) {
-        std::cout << '\t' << Escaped(item);
-    }
-    std::cout << '\n';
-}
 
 // The record stored in file, which must hold exactly one record stream.
 std::optional<CProd_ValveData> ReadRecordFile(const std::string& command, const std::string& file) {
@@ -108,7 +79,8 @@ int DumpRecord(const Args& args) {
     for (const ValveMemberText& member : record->DescribeMembers()) {
         std::vector<std::string> rest = {member.key};
         rest.insert(rest.end(), member.values.begin(), member.values.end());
-        PrintLine(member.number, rest);
+        rest.insert(rest.begin(), member.number);
+        PrintFields(rest);
     }
     return 0;
 }
@@ -124,7 +96,9 @@ int ReportRecord(const Args& args) {
     CReportMap map;
     record->AddToReportMap(map);
     for (const auto& [key, texts] : map) {
-        PrintLine(key, texts);
+        std::vector<std::string> items{key};
+        items.insert(items.end(), texts.begin(), texts.end());
+        PrintFields(items);
     }
     return 0;
 }

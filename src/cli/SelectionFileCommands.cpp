@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "CliCommand.h"
+#include "CliOutput.h"
 #include "app/Format.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
@@ -18,69 +19,40 @@ constexpr int kStringCannotRead = 6400;
 constexpr int kStringDamaged = 6401;
 
 // One item a line even when a text holds a tab or a line break.
-std::string Escaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-void PrintLine(const std::vector<std::string>& items) {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        std::cout << (i ? "\t" : "") << Escaped(items[i]);
-    }
-    std::cout << '\n';
-}
 
 void PrintAnswer(const std::string& label, const CValveTypeAnswer& answer) {
-    PrintLine({label, answer.text, answer.link, answer.third, std::to_string(answer.number)});
+    PrintFields({label, answer.text, answer.link, answer.third, std::to_string(answer.number)});
 }
 
 void PrintHeader(const CSelectionFileHeader& header) {
-    PrintLine({"language-code", header.languageCode});
-    PrintLine({"language-name", header.languageName});
-    PrintLine({"application-name", header.applicationName});
-    PrintLine({"mark-1", std::to_string(header.mark1)});
-    PrintLine({"mark-2", std::to_string(header.mark2)});
-    PrintLine({"language-string-id", std::to_string(header.languageStringId)});
+    PrintFields({"language-code", header.languageCode});
+    PrintFields({"language-name", header.languageName});
+    PrintFields({"application-name", header.applicationName});
+    PrintFields({"mark-1", std::to_string(header.mark1)});
+    PrintFields({"mark-2", std::to_string(header.mark2)});
+    PrintFields({"language-string-id", std::to_string(header.languageStringId)});
 }
 
-void PrintFields(const CSelectionFileFields& fields) {
+void PrintSelectionFields(const CSelectionFileFields& fields) {
     PrintAnswer("function-type", fields.answers.functionType);
     PrintAnswer("flow-pattern", fields.answers.flowPattern);
     PrintAnswer("option", fields.answers.option);
-    PrintLine({"highest-step", std::to_string(fields.highestStep)});
-    PrintLine({"order-pad-ready", fields.orderPadReady ? "1" : "0"});
-    PrintLine({"spare", fields.spare ? "1" : "0"});
-    PrintLine({"selection-complete", fields.selectionComplete ? "1" : "0"});
+    PrintFields({"highest-step", std::to_string(fields.highestStep)});
+    PrintFields({"order-pad-ready", fields.orderPadReady ? "1" : "0"});
+    PrintFields({"spare", fields.spare ? "1" : "0"});
+    PrintFields({"selection-complete", fields.selectionComplete ? "1" : "0"});
 }
 
 void PrintWorkflow(const CProd_ValveObject& workflow) {
-    PrintLine({"step-reached", std::to_string(workflow.GetStepReached())});
+    PrintFields({"step-reached", std::to_string(workflow.GetStepReached())});
     const std::vector<std::string>& texts = workflow.GetStepTexts();
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        PrintLine({"step-text", std::to_string(i), texts[i]});
+        PrintFields({"step-text", std::to_string(i), texts[i]});
     }
     for (const ValveMemberText& member : workflow.GetValveData().DescribeMembers()) {
         std::vector<std::string> items = {member.number, member.key};
         items.insert(items.end(), member.values.begin(), member.values.end());
-        PrintLine(items);
+        PrintFields(items);
     }
 }
 
@@ -110,7 +82,7 @@ int DumpSelectionFile(const Args& args) {
             return 1;
     }
     PrintHeader(header);
-    PrintFields(fields);
+    PrintSelectionFields(fields);
     PrintWorkflow(workflow);
     return 0;
 }
