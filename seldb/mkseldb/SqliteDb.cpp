@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "data/SqlFunctions.h"
+
 #include "BuildError.h"
 
 namespace veritom::seldb {
@@ -77,7 +79,7 @@ CSqliteDb::CSqliteDb(const std::string& path) {
         throw CBuildError("cannot create " + path + ": " + reason);
     }
     sqlite3_extended_result_codes(m_db, 1);
-    EnsureSqrtFunction(m_db);
+    veritom::EnsureSqrtFunction(m_db);
 }
 
 CSqliteDb::~CSqliteDb() {
@@ -100,39 +102,6 @@ long long CSqliteDb::QueryInt(const std::string& sql) {
 
 std::string CSqliteDb::ErrorMessage() const {
     return sqlite3_errmsg(m_db);
-}
-
-namespace {
-
-void SqrtFunction(sqlite3_context* context, int, sqlite3_value** argv) {
-    const int type = sqlite3_value_numeric_type(argv[0]);
-    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT) {
-        sqlite3_result_null(context);
-        return;
-    }
-    const double value = sqlite3_value_double(argv[0]);
-    if (value < 0.0) {
-        sqlite3_result_null(context);
-        return;
-    }
-    sqlite3_result_double(context, std::sqrt(value));
-}
-
-bool HasSqrt(sqlite3* db) {
-    sqlite3_stmt* probe = nullptr;
-    const bool ok = sqlite3_prepare_v2(db, "SELECT sqrt(4)", -1, &probe, nullptr) == SQLITE_OK;
-    sqlite3_finalize(probe);
-    return ok;
-}
-
-}  // namespace
-
-void EnsureSqrtFunction(sqlite3* db) {
-    if (HasSqrt(db)) {
-        return;
-    }
-    sqlite3_create_function(db, "sqrt", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                            &SqrtFunction, nullptr, nullptr);
 }
 
 }  // namespace veritom::seldb

@@ -50,7 +50,4 @@ private:
     sqlite3* m_db = nullptr;
 };
 
-// Registers sqrt on the connection when the engine was built without math functions.
-void EnsureSqrtFunction(sqlite3* db);
-
 }  // namespace veritom::seldb

@@ -9,6 +9,7 @@
 #include "app/VeritomAppInterface.h"
 #include "data/DaoException.h"
 #include "data/DataStrings.h"
+#include "data/SqlFunctions.h"
 #include "data/Statement.h"
 
 namespace veritom {
@@ -44,30 +45,6 @@ bool CheckStoredQueries(sqlite3* db, int& number, std::string& description) {
         return false;
     }
     return true;
-}
-
-void Sqrt(sqlite3_context* context, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
-        sqlite3_result_null(context);
-        return;
-    }
-    const double value = sqlite3_value_double(argv[0]);
-    if (value < 0.0) {
-        sqlite3_result_null(context);
-        return;
-    }
-    sqlite3_result_double(context, std::sqrt(value));
-}
-
-// The sizing queries take square roots; SQLite builds without math functions lack sqrt.
-void EnsureSqrt(sqlite3* db) {
-    sqlite3_stmt* raw = nullptr;
-    const int rc = sqlite3_prepare_v2(db, "SELECT sqrt(4.0)", -1, &raw, nullptr);
-    const StatementPtr probe(raw);
-    if (rc != SQLITE_OK) {
-        sqlite3_create_function(db, "sqrt", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, &Sqrt,
-                                nullptr, nullptr);
-    }
 }
 
 }  // namespace
@@ -123,7 +100,7 @@ bool IDatabase::Connect(bool exclusive, bool readOnly, int& number, std::string&
     if (exclusive && !readOnly && !Execute(m_db, "BEGIN EXCLUSIVE; COMMIT", number, description)) {
         return false;
     }
-    EnsureSqrt(m_db);
+    EnsureSqrtFunction(m_db);
     return true;
 }
 
