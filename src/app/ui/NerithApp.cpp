@@ -1,0 +1,136 @@
+#include "app/ui/NerithApp.h"
+
+#include "app/CommandIds.h"
+#include "app/MenuResource.h"
+#include "app/NerithObject.h"
+#include "app/NotAvailable.h"
+#include "app/ShellStrings.h"
+#include "app/StringTable.h"
+#include "app/ui/MainFrame.h"
+#include "app/ui/NerithView.h"
+#include "data/CatalogueMessage.h"
+#include "data/Database.h"
+#include "data/QD.h"
+#include "data/Recordset.h"
+
+namespace veritom {
+
+namespace {
+
+constexpr int kStringApplicationName = 246;
+constexpr int kStringNewSelectionTitle = 231;
+
+std::vector<std::string> ProgramArguments() {
+    std::vector<std::string> arguments;
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        arguments.push_back(args[i].toStdString());
+    }
+    return arguments;
+}
+
+}  // namespace
+
+CNerithApp::CNerithApp(int& argc, char** argv) : CVeritomApp(argc, argv) {}
+
+CNerithObject* CNerithApp::GetNerithObject() const {
+    return dynamic_cast<CNerithObject*>(GetSelectionObject());
+}
+
+bool CNerithApp::InitInstance() {
+    auto object = std::make_unique<CNerithObject>(*this);
+    CNerithObject& nerith = *object;
+    SetSelectionObject(std::move(object));
+    SetDisplayName(LoadString(kStringApplicationName));
+
+    // Neither result ends start-up: a missing configuration or database is reported where it
+    // is found, and the window still opens.
+    InitFramework(ProgramArguments());
+    nerith.Initialize();
+
+    LoadRecentFiles();
+    CreateDocumentWindow(std::make_unique<CNerithView>(*this));
+    if (!ProcessShellCommand()) {
+        return false;
+    }
+    GetMainFrame()->RemoveMenuCommand(cmd::kVeritomUpdates);
+    AddRunTimeMenuItems(nerith);
+
+    // A file opened from the command line keeps its own title.
+    if (nerith.GetCurrentFileName() == "*") {
+        SetDocumentTitle(LoadString(kStringNewSelectionTitle));
+    } else {
+        UpdateTitles();
+    }
+    GetMainFrame()->ShowCentred();
+    GetView()->OnInitialUpdate();
+    GetMainFrame()->UpdateCommandUI();
+    return true;
+}
+
+void CNerithApp::ExitInstance() {
+    // The unit catalogue is a fixed table of the program; there are no entries to delete.
+    CVeritomApp::ExitInstance();
+}
+
+bool CNerithApp::HasSpecialityValves(CNerithObject& object) {
+    IDatabase& db = object.GetDatabase();
+    QD query(db, "qValvesNotAvail");
+    IRecordset records(db);
+    records.Open(query, OpenType::Snapshot);
+    const bool any = !records.IsEOF();
+    records.Close();
+    return any;
+}
+
+void CNerithApp::AddRunTimeMenuItems(CNerithObject& object) {
+    int specialityValves = -1;
+    if (object.GetDatabase().IsOpen() && HasSpecialityValves(object)) {
+        specialityValves = AddUserMenuItem(menu::kReference, 0, ids::kMenuSpecialityValves);
+    }
+    const int interchange = AddUserMenuItem(menu::kTools, 0, ids::kMenuInterchange);
+    const int unitConversion = AddUserMenuItem(menu::kTools, 4, ids::kMenuUnitConversion);
+    object.SetUserMenuIds(specialityValves, interchange, unitConversion);
+}
+
+std::string CNerithApp::GetFrameTitle() {
+    return " Veritom " + GetDisplayName();
+}
+
+void CNerithApp::NewSelection() {
+    if (CNerithObject* object = GetNerithObject()) {
+        object->NewData();
+    }
+    RefreshButtonPanel();
+    SetDocumentTitle(LoadString(kStringNewSelectionTitle));
+}
+
+void CNerithApp::ShowAbout() {
+    ShowNotAvailable(ids::kNameAbout);
+}
+
+void CNerithApp::RunRapidSelection() {
+    CNerithObject* object = GetNerithObject();
+    if (!object) {
+        return;
+    }
+    IDatabase& db = object->GetDatabase();
+    int count = 0;
+    {
+        QD query(db, "qRap_SelSeries_Count");
+        IRecordset records(db);
+        records.Open(query);
+        if (!records.IsEOF()) {
+            count = records.GetInt("RapSelSeriesCount");
+        }
+    }
+    if (count <= 0) {
+        ShowCatalogueMessage(db, "RapidSelCount0");
+        return;
+    }
+    // The rapid selection dialog (one series) and the series choice (several) come with the
+    // rapid selection tool.
+    ShowNotAvailable(ids::kNameRapidSelection);
+}
+
+}  // namespace veritom

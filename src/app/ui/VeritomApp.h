@@ -1,0 +1,162 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/AppConfiguration.h"
+#include "app/CmdLineInfo.h"
+#include "app/CmdUI.h"
+#include "app/RecentFileList.h"
+#include "app/UserMenuItem.h"
+#include "app/VeritomAppInterface.h"
+
+namespace veritom {
+
+class CConfigStore;
+class CDaoException;
+class CLanguageBundle;
+class CMainFrame;
+class CQtMessageSink;
+class CVeritomObject;
+class CVeritomView;
+
+// The framework application shared by the products of the selection-software family: reads
+// the installation's configuration, loads the language bundle, owns the one selection object,
+// routes the menu commands to it, runs the file commands and the language switch, and is the
+// one place where database engine failures are caught (notify).
+class CVeritomApp : public QApplication, public IVeritomApp {
+public:
+    CVeritomApp(int& argc, char** argv);
+    ~CVeritomApp() override;
+
+    // Start-up; false when the program cannot run. The product fills it in.
+    virtual bool InitInstance() = 0;
+    // Shut-down before the event loop's end is returned from main.
+    virtual void ExitInstance();
+
+    // IVeritomApp
+    std::string GetLanguageCode() const override;
+    std::string GetLanguageName() const override;
+    int GetLanguageStringId() const override;
+    std::string GetReferenceDir() const override;
+    const std::vector<LanguageInfo>& GetLanguages() const override;
+    int GetCurrentLanguageIndex() const override;
+    bool IsVerificationMode() const override { return m_verification; }
+    std::string GetNetPath() const override;
+    std::string GetLocalPath() const override;
+    std::string GetVeritomRootPath() const override;
+    IConfigStore& GetConfigStore() override;
+    IWizardDialogs& GetDialogs() override;
+    void RefreshButtonPanel() override;
+    void RedrawMainWindow() override;
+    void SetDocumentTitle(const std::string& title) override;
+
+    // Operations a product may replace.
+    virtual void RunRapidSelection() {}
+    virtual std::string GetFrameTitle() { return {}; }
+    virtual void NewSelection() {}
+    virtual void ShowAbout() {}
+    virtual void OnUpdateViewOrderPad(CCmdUI&) {}
+    virtual void OnUpdateAddToOrderPad(CCmdUI& cmdUI);
+    virtual void OnUpdateRapidSelection(CCmdUI&) {}
+    virtual void OpenHomePage();
+
+    CVeritomObject* GetSelectionObject() const { return m_object.get(); }
+    void SetSelectionObject(std::unique_ptr<CVeritomObject> object);
+    // Inserts a string item with the next free user command id at position of the top-level
+    // menu submenu, records it, and returns the id used.
+    int AddUserMenuItem(int submenu, int position, int textId);
+    const std::vector<CUserMenuItem>& GetUserMenuItems() const { return m_userMenuItems; }
+    std::string GetCADViewerName() const { return m_config.GetCADViewerName(); }
+    std::string GetCADObjectDLLName() const { return m_config.GetCADObjectDLLName(); }
+    std::string GetCADObjectHelpFile() const { return m_config.GetCADObjectHelpFile(); }
+
+    // Delivers a command through notify, as a menu item or button does.
+    void SendCommand(int commandId);
+    // The application's command table; false when id is none of its commands.
+    bool OnCommand(int commandId);
+    bool OnUpdateCommand(int commandId, CCmdUI& cmdUI);
+
+    // File commands.
+    void OnFileNew();
+    void OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    // Opening by the command line or from the recent file list: no dialog.
+    bool OpenDocumentFile(const std::string& path);
+    // Makes language index the interface language; false when it could not be switched.
+    bool SwitchLanguage(int index);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    CMainFrame* GetMainFrame() const { return m_frame.get(); }
+    CVeritomView* GetView() const;
+    const std::string& GetDocumentTitle() const { return m_documentTitle; }
+    const CRecentFileList& GetRecentFiles() const { return m_recentFiles; }
+    const CAppConfiguration& GetConfiguration() const { return m_config; }
+    const CLanguageBundle& GetBundle() const { return *m_bundle; }
+    const std::string& GetDisplayName() const { return m_displayName; }
+    bool IsPromptInProgress() const { return m_promptInProgress; }
+
+    // Message boxes, the wait cursor and the desktop through Qt (the program installs it;
+    // tests keep their recorder).
+    void UseQtMessageSink();
+
+protected:
+    bool event(QEvent* event) override;
+
+    // The framework part of start-up: configuration, language bundle, command line. False
+    // when it ended early; start-up goes on regardless.
+    bool InitFramework(const std::vector<std::string>& arguments);
+    void SetDisplayName(std::string name);
+    // Creates the main frame around view (the single document window).
+    void CreateDocumentWindow(std::unique_ptr<CVeritomView> view);
+    // New selection, or the file named on the command line.
+    bool ProcessShellCommand();
+    const CCmdLineInfo& GetCommandLine() const { return m_cmdLine; }
+    void LoadRecentFiles();
+    void UpdateTitles();
+
+private:
+    void RouteCommand(int commandId);
+    void ReportEngineFailure(const CDaoException& failure);
+    bool RouteObjectCommand(int commandId);
+    bool RouteObjectUpdate(int commandId, CCmdUI& cmdUI);
+    // Asks string 507 when the selection has changes; false when the user wanted it saved
+    // and it was not.
+    bool SaveModifiedSelection();
+    // Steps shared by Open, the command line and the recent file list: language check,
+    // loading, the view's selection-complete state.
+    bool OpenSelection(const std::string& path);
+    void RememberFile(const std::string& path);
+    void ToggleSelectionCompleteOptions();
+    void ExportXml();
+    void OpenWebPage(const std::string& path);
+    void AfterLanguageSwitch();
+    std::string RecentFileKey();
+
+    std::unique_ptr<CConfigStore> m_store;
+    std::unique_ptr<CLanguageBundle> m_bundle;
+    std::unique_ptr<CQtMessageSink> m_sink;
+    std::unique_ptr<IWizardDialogs> m_dialogs;
+    std::unique_ptr<CVeritomObject> m_object;
+    std::unique_ptr<CMainFrame> m_frame;
+    CAppConfiguration m_config;
+    CCmdLineInfo m_cmdLine;
+    CRecentFileList m_recentFiles;
+    std::vector<CUserMenuItem> m_userMenuItems;
+    std::string m_displayName;
+    std::string m_documentTitle;
+    int m_nextUserCommandId;
+    bool m_promptInProgress = false;
+    bool m_verification = false;
+    bool m_webLinks = true;
+    bool m_frameworkReady = false;
+};
+
+// The running application, or nullptr.
+CVeritomApp* VeritomApp();
+
+}  // namespace veritom

@@ -1,0 +1,67 @@
+#include "wizard/ui/ValveTypeOptionsDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/MessageSink.h"
+#include "app/NerithObject.h"
+#include "app/ShellStrings.h"
+#include "app/StringTable.h"
+#include "wizard/ui/WizardButtons.h"
+
+namespace veritom {
+
+CValveTypeOptionsDialog::CValveTypeOptionsDialog(CNerithObject& object,
+                                                 const CValveTypeAnswer& functionType,
+                                                 const CValveTypeAnswer& flowPattern,
+                                                 const CValveTypeAnswer& currentOption,
+                                                 QWidget* parent)
+    : QDialog(parent), m_selection(object.GetDatabase(), functionType, flowPattern, currentOption) {
+    setObjectName(QStringLiteral("valveTypeOptionsDialog"));
+    setWindowTitle(QString::fromStdString(LoadString(ids::kValveTypeOptionsTitle)));
+
+    m_options = new QListWidget(this);
+    m_options->setObjectName(QStringLiteral("optionList"));
+    auto* column = new QVBoxLayout;
+    column->addWidget(
+        new QLabel(QString::fromStdString(LoadString(ids::kValveTypeOptionsLabel)), this));
+    column->addWidget(m_options);
+    auto* buttons = new CWizardButtons(object, kTemplateId, this);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(column, 1);
+    layout->addWidget(buttons);
+
+    {
+        const CWaitCursor wait;
+        m_selection.Load();
+    }
+    for (const CValveTypeAnswer& option : m_selection.GetOptions()) {
+        m_options->addItem(QString::fromStdString(option.text));
+    }
+    m_options->setCurrentRow(m_selection.GetSelectedIndex());
+
+    connect(m_options, &QListWidget::currentRowChanged, this,
+            [this](int row) { m_selection.Select(row); });
+    connect(buttons->Ok(), &QPushButton::clicked, this, &CValveTypeOptionsDialog::OnOk);
+    connect(buttons->Cancel(), &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int CValveTypeOptionsDialog::Run() {
+    if (m_selection.AcceptsAtOnce()) {
+        return m_selection.Accept(m_chosen);
+    }
+    const int result = exec();
+    return result == QDialog::Rejected ? IDCANCEL : result;
+}
+
+void CValveTypeOptionsDialog::OnOk() {
+    const int result = m_selection.Accept(m_chosen);
+    if (result != 0) {
+        done(result);
+    }
+}
+
+}  // namespace veritom
