@@ -36,21 +36,22 @@ void CDialogDriver::Poll() {
         m_ticksOnDialog = 0;
         return;
     }
-    const bool handledBefore = std::find(m_open.begin(), m_open.end(), dialog) != m_open.end();
-    if (handledBefore) {
-        if (++m_ticksOnDialog > kTimeLimitTicks) {
-            ADD_FAILURE() << "dialog still open: " << dialog->objectName().toStdString();
-            dialog->reject();
-        }
-        return;
-    }
-    m_ticksOnDialog = 0;
     if (!m_expected.empty() && m_expected.front().name == dialog->objectName()) {
         const Expectation expectation = m_expected.front();
         m_expected.pop_front();
         m_open.emplace_back(dialog);
         m_handled << dialog->objectName();
+        m_ticksOnDialog = 0;
         expectation.action(*dialog);
+        return;
+    }
+    // A dialog already answered waits for its action to take effect, or for the next
+    // expectation once a dialog it opened has closed.
+    if (std::find(m_open.begin(), m_open.end(), dialog) != m_open.end()) {
+        if (++m_ticksOnDialog > kTimeLimitTicks) {
+            ADD_FAILURE() << "dialog still open: " << dialog->objectName().toStdString();
+            dialog->reject();
+        }
         return;
     }
     m_unexpected << dialog->objectName();

@@ -6,9 +6,11 @@
 #include <QFileInfo>
 #include <QListWidget>
 
+#include "app/SelectionFile.h"
 #include "app/ui/ConfigStore.h"
 #include "app/ui/FileDialog.h"
 #include "app/ui/VeritomButton.h"
+#include "model/ValveObject.h"
 
 namespace veritom::test {
 
@@ -158,6 +160,39 @@ int ShellTest::LanguageIndex(const std::string& code) {
     }
     ADD_FAILURE() << "no language " << code;
     return -1;
+}
+
+void ShellTest::WriteSelectionFile(const std::string& path, const SavedSelection& saved) {
+    CProd_ValveObject workflow(CNerithObject::kButtonCount);
+    workflow.SetStepReached(saved.stepReached);
+    const char* texts[] = {"", "2-Way,  Normally Open", "Water,  1/2 in", "24 V DC", "4M-DDD"};
+    for (int step = 1; step <= saved.stepReached; ++step) {
+        workflow.SetStepText(step, texts[step]);
+    }
+    CSelectionFileHeader header;
+    header.languageCode = saved.languageCode;
+    header.languageName = "English";
+    header.applicationName = "Morvane Valve";
+    header.languageStringId = saved.languageStringId;
+    CSelectionFileFields fields;
+    fields.answers.functionType = {"2-Way", "2W", "", 0};
+    fields.answers.flowPattern = {"Normally Open", "2NO", "FP_2NO", 0};
+    fields.answers.option = {"Standard (no option)", "NOOPT", "", 0};
+    fields.highestStep = saved.highestStep;
+    fields.selectionComplete = saved.selectionComplete;
+    fields.orderPadReady = saved.selectionComplete;
+    fields.spare = saved.selectionComplete;
+    ASSERT_TRUE(WriteFileReplacing(path, StoreSelectionFile(header, fields, workflow)));
+}
+
+std::vector<std::uint8_t> ShellTest::ReadFile(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    EXPECT_TRUE(ReadFileBytes(path, bytes)) << path;
+    return bytes;
+}
+
+void ShellTest::WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    ASSERT_TRUE(WriteFileReplacing(path, bytes));
 }
 
 void ShellTest::ChooseValveType(const QString& functionType, const QString& flowPattern,

@@ -30,6 +30,15 @@ struct MachineStore {
     std::string netPath;  // empty: the staged shared data directory
 };
 
+// A selection file as another session could have saved it.
+struct SavedSelection {
+    int highestStep = 3;
+    int stepReached = 3;
+    bool selectionComplete = false;
+    std::string languageCode = "EN";
+    int languageStringId = 24510;
+};
+
 // A fresh installation for each test: machine and user stores in a temporary folder (the
 // machine store pointing at the staged shared data directory with the real selection
 // databases and language bundles), the message recorder, and the application started on the
@@ -66,6 +75,11 @@ protected:
     std::string WindowTitle();
     std::string Path(const std::string& name) const;
     int LanguageIndex(const std::string& code);
+
+    // Writes a selection file of the 2-Way, Normally Open valve with the steps given.
+    static void WriteSelectionFile(const std::string& path, const SavedSelection& saved);
+    static std::vector<std::uint8_t> ReadFile(const std::string& path);
+    static void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
     // Runs the Valve Type step through the real dialogs, picking the function type and the
     // flow pattern by their texts and, when given, the option.
