@@ -15,6 +15,7 @@
 #include "app/ui/MainFrame.h"
 #include "app/ui/NerithApp.h"
 #include "app/ui/VeritomView.h"
+#include "data/Database.h"
 
 namespace veritom::test {
 

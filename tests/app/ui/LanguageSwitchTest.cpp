@@ -1,0 +1,102 @@
+#include <QAction>
+#include <QDialog>
+#include <QListWidget>
+#include <QMenu>
+
+#include "ShellFixture.h"
+#include "app/CommandIds.h"
+#include "app/MenuResource.h"
+#include "app/ui/FileDialog.h"
+
+namespace veritom::test {
+namespace {
+
+class LanguageSwitchTest : public ShellTest {
+protected:
+    void SwitchTo(const std::string& code) {
+        App().SendCommand(cmd::kLanguageFirst + LanguageIndex(code));
+    }
+};
+
+TEST_F(LanguageSwitchTest, MenusButtonsTitlesAndDatabaseFollowTheLanguage) {
+    Start();
+    SwitchTo("DE");
+    EXPECT_TRUE(m_messages.boxes.empty());
+    EXPECT_EQ(App().GetLanguageCode(), "DE");
+    EXPECT_EQ(ButtonText(0), "Ventiltyp");
+    EXPECT_EQ(ButtonText(2), "Magnetspule");
+    EXPECT_EQ(WindowTitle(), " Veritom Morvane Valve - Neue Auswahl - Unbenannt");
+    EXPECT_EQ(Frame().TopMenu(menu::kFile)->title(), QStringLiteral("&Datei"));
+    EXPECT_EQ(Object().GetDatabase().GetLanguageCode(), "DE");
+
+    // The run-time items come back in the new language, the removed one stays removed.
+    EXPECT_EQ(Frame().TopMenu(menu::kReference)->actions().value(0)->text(),
+              QStringLiteral("&Sonderventile"));
+    EXPECT_EQ(Frame().TopMenu(menu::kTools)->actions().value(4)->text(),
+              QStringLiteral("&Einheitenumrechnung"));
+    EXPECT_EQ(Frame().MenuAction(cmd::kVeritomUpdates), nullptr);
+    QMenu* languages = Frame().findChild<QMenu*>(QStringLiteral("languageMenu"));
+    ASSERT_NE(languages, nullptr);
+    EXPECT_EQ(languages->actions().size(), 2);
+    EXPECT_EQ(languages->actions().value(0)->text(), QStringLiteral("Deutsch"));
+    Frame().UpdateCommandUI();
+    EXPECT_TRUE(Frame().MenuAction(cmd::kLanguageFirst + LanguageIndex("DE"))->isChecked());
+    EXPECT_FALSE(Frame().MenuAction(cmd::kLanguageFirst + LanguageIndex("EN"))->isChecked());
+
+    // The Valve Type dialog lists the German database's texts.
+    QString firstFunctionType;
+    Dialogs().Expect(QStringLiteral("valveTypeDialog"), [&](QDialog& dialog) {
+        firstFunctionType =
+            dialog.findChild<QListWidget*>(QStringLiteral("functionTypeList"))->item(0)->text();
+        ClickButton(dialog, "cancelButton");
+    });
+    Press(0);
+    EXPECT_EQ(firstFunctionType, QStringLiteral("2-Wege"));
+
+    SwitchTo("EN");
+    EXPECT_EQ(ButtonText(0), "Valve Type");
+    EXPECT_EQ(Frame().TopMenu(menu::kFile)->title(), QStringLiteral("&File"));
+    Stop();
+    EXPECT_EQ(ReadUserValue(kAppKey, "Language"), "EN");
+}
+
+TEST_F(LanguageSwitchTest, AChangedSelectionIsOfferedForSavingFirst) {
+    Start();
+    ChooseValveType(QStringLiteral("2-Way"), QStringLiteral("Normally Open"));
+    {
+        SCOPED_TRACE("Yes with a cancelled file dialog: no switch, nothing lost");
+        m_messages.Answer(MsgAnswer::Yes);
+        CFileDialog::SetNextFileName({});
+        SwitchTo("DE");
+        EXPECT_EQ(App().GetLanguageCode(), "EN");
+        EXPECT_EQ(View().DisplayTexts()[0], "2-Way,  Normally Open");
+        ASSERT_EQ(m_messages.boxes.size(), 1u);
+    }
+    {
+        SCOPED_TRACE("No: switched, and the question is asked once");
+        m_messages.Answer(MsgAnswer::No);
+        SwitchTo("DE");
+        EXPECT_EQ(App().GetLanguageCode(), "DE");
+        EXPECT_EQ(Object().GetWorkflow(), nullptr);
+        EXPECT_EQ(m_messages.boxes.size(), 2u);
+    }
+}
+
+TEST_F(LanguageSwitchTest, MissingBundleKeepsTheOldLanguage) {
+    WriteMachineStore({.bundles = {{"DE", "MorvaneXX.rcc"}, {"EN", "MorvaneEN.rcc"}}});
+    Start();
+    ChooseValveType(QStringLiteral("2-Way"), QStringLiteral("Normally Open"));
+    m_messages.Answer(MsgAnswer::No);
+    SwitchTo("DE");
+    ASSERT_EQ(m_messages.boxes.size(), 2u);
+    EXPECT_EQ(m_messages.boxes[1].text,
+              "The selection you are trying to open was created in German, which you do not have "
+              "installed.  You cannot open this selection.");
+    EXPECT_EQ(App().GetLanguageCode(), "EN");
+    EXPECT_EQ(ButtonText(0), "Valve Type");
+    EXPECT_EQ(Object().GetDatabase().GetLanguageCode(), "EN");
+    EXPECT_TRUE(Object().GetDatabase().IsOpen());
+}
+
+}  // namespace
+}  // namespace veritom::test
