@@ -198,9 +198,9 @@ void CMainFrame::RebuildMenus() {
     }
     m_menus.clear();
     BuildMenuBar();
-    removeToolBar(m_toolBar);
-    delete m_toolBar;
-    BuildToolBar();
+    qDeleteAll(m_toolBar->actions());
+    m_toolBar->setWindowTitle(Text(ids::kToolbarTitle));
+    FillToolBar();
     statusBar()->showMessage(Text(ids::kStatusReady));
     UpdateCommandUI();
 }
@@ -265,6 +265,10 @@ void CMainFrame::BuildToolBar() {
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setMovable(false);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+    FillToolBar();
+}
+
+void CMainFrame::FillToolBar() {
     struct Button {
         int commandId;
         int textId;

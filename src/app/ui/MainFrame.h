@@ -69,6 +69,7 @@ private:
     QAction* CreateCommandAction(const QString& text, int commandId, QObject* parent);
     void FillLanguageMenu();
     void BuildToolBar();
+    void FillToolBar();
     void BuildStatusBar();
     void UpdateAction(QAction* action);
     bool OnUpdateFrameCommand(int commandId, CCmdUI& cmdUI) const;

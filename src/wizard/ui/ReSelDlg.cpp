@@ -13,6 +13,8 @@ namespace veritom {
 
 namespace {
 
+constexpr int kTextMinimumWidth = 420;
+
 QString Text(int id) {
     return QString::fromStdString(LoadString(id));
 }
@@ -26,6 +28,7 @@ CReSelDlg::CReSelDlg(QWidget* parent) : QDialog(parent) {
     auto* caution = new QLabel(Text(ids::kReselectionCaution), this);
     caution->setObjectName(QStringLiteral("cautionText"));
     caution->setWordWrap(true);
+    caution->setMinimumWidth(kTextMinimumWidth);
     auto* question = new QLabel(Text(ids::kReselectionQuestion), this);
     question->setObjectName(QStringLiteral("questionText"));
     auto* yes = new QPushButton(Text(ids::kButtonYes), this);

@@ -14,6 +14,12 @@
 
 namespace veritom {
 
+namespace {
+
+constexpr int kListMinimumWidth = 380;
+
+}  // namespace
+
 CValveTypeOptionsDialog::CValveTypeOptionsDialog(CNerithObject& object,
                                                  const CValveTypeAnswer& functionType,
                                                  const CValveTypeAnswer& flowPattern,
@@ -25,6 +31,7 @@ CValveTypeOptionsDialog::CValveTypeOptionsDialog(CNerithObject& object,
 
     m_options = new QListWidget(this);
     m_options->setObjectName(QStringLiteral("optionList"));
+    m_options->setMinimumWidth(kListMinimumWidth);
     auto* column = new QVBoxLayout;
     column->addWidget(
         new QLabel(QString::fromStdString(LoadString(ids::kValveTypeOptionsLabel)), this));

@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QListWidget>
 #include <QMenu>
+#include <QToolBar>
 
 #include "ShellFixture.h"
 #include "app/CommandIds.h"
@@ -27,6 +28,9 @@ TEST_F(LanguageSwitchTest, MenusButtonsTitlesAndDatabaseFollowTheLanguage) {
     EXPECT_EQ(ButtonText(2), "Magnetspule");
     EXPECT_EQ(WindowTitle(), " Veritom Morvane Valve - Neue Auswahl - Unbenannt");
     EXPECT_EQ(Frame().TopMenu(menu::kFile)->title(), QStringLiteral("&Datei"));
+    ASSERT_FALSE(Frame().ToolBar()->actions().isEmpty());
+    EXPECT_TRUE(Frame().ToolBar()->isVisible());
+    EXPECT_EQ(Frame().ToolBar()->actions().front()->text(), QStringLiteral("Neu"));
     EXPECT_EQ(Object().GetDatabase().GetLanguageCode(), "DE");
 
     // The run-time items come back in the new language, the removed one stays removed.
