@@ -16,7 +16,12 @@ test: build
 	@cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 run: build
-	@build/stage/bin/morvane-cli units
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+		echo "make run: no display is set (DISPLAY or WAYLAND_DISPLAY); start it from a desktop session," >&2; \
+		echo "or under a virtual one: xvfb-run -s '-screen 0 1024x768x24' build/stage/bin/morvane" >&2; \
+		exit 1; \
+	fi
+	@build/stage/bin/morvane
 
 sanitize: bootstrap
 	@cmake --preset sanitize >/dev/null

@@ -386,6 +386,7 @@ void CMainFrame::ShowCentred() {
         m_centred = true;
     }
     show();
+    activateWindow();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
