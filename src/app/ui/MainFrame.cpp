@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
@@ -404,6 +405,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         m_view->StopBlinking();
     }
     event->accept();
+    // The program ends with its main window, even while a help window is still open.
+    QCoreApplication::quit();
 }
 
 void CMainFrame::changeEvent(QEvent* event) {

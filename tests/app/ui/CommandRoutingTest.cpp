@@ -139,18 +139,8 @@ TEST_F(CommandRoutingTest, ExportAsksForAFileAndExitClosesTheWindow) {
 class EngineFailureTest : public ShellTest {
 protected:
     // Starts on a copy of the English database without the stored query name.
-    void StartWithout(const char* name) {
-        const QString netPath = MakeNetPath({"MorvaneEN.mdb"});
-        const QString database = netPath + QStringLiteral("MorvaneEN.mdb");
-        ASSERT_TRUE(QFile::copy(StagedNetPath() + QStringLiteral("MorvaneEN.mdb"), database));
-        QFile(database).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(database.toUtf8().constData(), &db), SQLITE_OK);
-        const std::string sql =
-            std::string("DELETE FROM StoredQueries WHERE Name = '") + name + "'";
-        EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
-        WriteMachineStore({.netPath = netPath.toStdString()});
+    void StartWithout(const std::string& name) {
+        UseChangedDatabase("DELETE FROM StoredQueries WHERE Name = '" + name + "'");
         Start();
         ASSERT_TRUE(Object().GetDatabase().IsOpen());
     }

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 
@@ -62,7 +63,9 @@ TEST_F(FileCommandsTest, SaveAsProposesTheExtensionAndTitlesWithTwoBlanks) {
 }
 
 TEST_F(FileCommandsTest, OpenRestoresTheSelectionAndTitlesWithOneBlank) {
-    const std::string path = SaveNew("pump.mrv");
+    // Saved away from LocalPath, so the open dialog's folder shows where it came from.
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(Path("elsewhere"))));
+    const std::string path = SaveNew("../elsewhere/pump.mrv");
     App().SendCommand(cmd::kFileNew);  // saved, so no question
     EXPECT_TRUE(m_messages.boxes.empty());
     EXPECT_EQ(View().DisplayTexts()[0], "");
@@ -75,6 +78,7 @@ TEST_F(FileCommandsTest, OpenRestoresTheSelectionAndTitlesWithOneBlank) {
     EXPECT_FALSE(request->save);
     EXPECT_EQ(request->proposedName, QStringLiteral("*.mrv"));
     EXPECT_EQ(request->title, QStringLiteral("Open"));
+    EXPECT_EQ(request->folder.toStdString(), Path("local/../elsewhere"));
 
     EXPECT_EQ(WindowTitle(), " Veritom Morvane Valve -  Selection: pump");
     EXPECT_EQ(View().DisplayTexts()[0], "2-Way,  Normally Open");
@@ -265,6 +269,14 @@ TEST_F(FileCommandsTest, ClosingAChangedSelectionAsksAndCancelKeepsTheWindow) {
     m_messages.Answer(MsgAnswer::No);
     EXPECT_TRUE(Frame().close());
     EXPECT_FALSE(Frame().isVisible());
+}
+
+TEST(FileDialogFilterTest, TheProductsFilterInQtsForm) {
+    EXPECT_EQ(CFileDialog::QtFilter("Morvane Valve Files (*.mrv)|*.mrv||"),
+              QStringLiteral("Morvane Valve Files (*.mrv)"));
+    EXPECT_EQ(CFileDialog::QtFilter("Texts|*.txt;*.log|All Files (*.*)|*.*||"),
+              QStringLiteral("Texts (*.txt *.log);;All Files (*.*)"));
+    EXPECT_EQ(CFileDialog::QtFilter(""), QString());
 }
 
 }  // namespace

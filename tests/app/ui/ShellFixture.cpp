@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include <sqlite3.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -94,6 +95,22 @@ QString ShellTest::MakeNetPath(const std::vector<std::string>& leaveOut) {
         }
     }
     return netPath + QLatin1Char('/');
+}
+
+void ShellTest::UseChangedDatabase(const std::string& sql) {
+    const QString netPath = MakeNetPath({"MorvaneEN.mdb"});
+    const QString database = netPath + QStringLiteral("MorvaneEN.mdb");
+    ASSERT_TRUE(QFile::copy(StagedNetPath() + QStringLiteral("MorvaneEN.mdb"), database));
+    QFile(database).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(database.toUtf8().constData(), &db), SQLITE_OK);
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
+    const std::string message = error ? error : "";
+    sqlite3_free(error);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK) << message;
+    WriteMachineStore({.netPath = netPath.toStdString()});
 }
 
 CNerithApp& ShellTest::Start(const std::vector<std::string>& arguments) {

@@ -62,6 +62,9 @@ protected:
     // A shared data directory of links to the staged files, without the ones left out.
     QString MakeNetPath(const std::vector<std::string>& leaveOut = {});
     static QString StagedNetPath();
+    // Writes a machine store whose English database is a copy of the staged one changed by
+    // the SQL statements.
+    void UseChangedDatabase(const std::string& sql);
 
     CNerithApp& App() { return *m_app; }
     CNerithObject& Object() { return *m_app->GetNerithObject(); }

@@ -56,6 +56,21 @@ TEST_F(StartupTest, RunTimeMenuItemsAndTheRemovedUpdatesItem) {
     EXPECT_EQ(items[2].commandId, cmd::kUserMenuFirst + 2);
 }
 
+TEST_F(StartupTest, NoSpecialityValvesNoReferenceItem) {
+    UseChangedDatabase("DELETE FROM SpecialtyValve");
+    Start();
+    EXPECT_EQ(ItemTexts(Frame().TopMenu(menu::kReference)),
+              (QStringList{QStringLiteral("&Contents")}));
+    // The first item added is then the interchange, and its command reaches it.
+    ASSERT_EQ(App().GetUserMenuItems().size(), 2u);
+    EXPECT_EQ(App().GetUserMenuItems()[0].textId, 303);
+    App().SendCommand(cmd::kUserMenuFirst);
+    EXPECT_EQ(m_messages.Texts(),
+              (std::vector<std::string>{
+                  "\"Competitor Part Number Interchange\" is not available in this version of the "
+                  "selector."}));
+}
+
 TEST_F(StartupTest, LanguageMenuHasOneCheckedItemPerLanguage) {
     Start();
     QMenu* languages = Frame().findChild<QMenu*>(QStringLiteral("languageMenu"));
