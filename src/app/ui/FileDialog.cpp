@@ -21,7 +21,7 @@ std::optional<CFileDialog::Request>& Last() {
 // A missing save folder is made (it is the user's own folder for selections on first use);
 // an open dialog starts at home instead.
 QString StartingFolder(const CFileDialog::Request& request) {
-    if (QDir(request.folder).exists() && !request.folder.isEmpty()) {
+    if (!request.folder.isEmpty() && QDir(request.folder).exists()) {
         return request.folder;
     }
     if (request.save && !request.folder.isEmpty() && QDir().mkpath(request.folder)) {

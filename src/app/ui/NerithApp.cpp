@@ -20,15 +20,6 @@ namespace {
 constexpr int kStringApplicationName = 246;
 constexpr int kStringNewSelectionTitle = 231;
 
-std::vector<std::string> ProgramArguments() {
-    std::vector<std::string> arguments;
-    const QStringList args = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        arguments.push_back(args[i].toStdString());
-    }
-    return arguments;
-}
-
 }  // namespace
 
 CNerithApp::CNerithApp(int& argc, char** argv) : CVeritomApp(argc, argv) {}
@@ -84,8 +75,13 @@ bool CNerithApp::HasSpecialityValves(CNerithObject& object) {
 }
 
 void CNerithApp::AddRunTimeMenuItems(CNerithObject& object) {
+    // A database that fails here is reported, and start-up goes on without the item.
+    bool offerSpecialityValves = false;
+    RunTask([&] {
+        offerSpecialityValves = object.GetDatabase().IsOpen() && HasSpecialityValves(object);
+    });
     int specialityValves = -1;
-    if (object.GetDatabase().IsOpen() && HasSpecialityValves(object)) {
+    if (offerSpecialityValves) {
         specialityValves = AddUserMenuItem(menu::kReference, 0, ids::kMenuSpecialityValves);
     }
     const int interchange = AddUserMenuItem(menu::kTools, 0, ids::kMenuInterchange);

@@ -16,6 +16,7 @@
 #include "app/ui/LanguageBundle.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/QtMessageSink.h"
+#include "app/ui/TaskEvent.h"
 #include "app/ui/VeritomView.h"
 #include "data/DaoException.h"
 #include "wizard/ui/QtWizardDialogs.h"
@@ -172,7 +173,6 @@ bool CVeritomApp::InitFramework(const std::vector<std::string>& arguments) {
     }
     m_cmdLine.Parse(arguments);
     m_verification = m_cmdLine.IsVerification();
-    m_frameworkReady = true;
     return true;
 }
 
@@ -273,17 +273,21 @@ void CVeritomApp::CreateDocumentWindow(std::unique_ptr<CVeritomView> view) {
     }
 }
 
-bool CVeritomApp::ProcessShellCommand() {
-    if (!m_frame) {
-        return false;
-    }
+std::vector<std::string> CVeritomApp::ProgramArguments() {
     std::vector<std::string> arguments;
     const QStringList args = QCoreApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         arguments.push_back(args[i].toStdString());
     }
+    return arguments;
+}
+
+bool CVeritomApp::ProcessShellCommand() {
+    if (!m_frame) {
+        return false;
+    }
     CCmdLineInfo info;
-    info.Parse(arguments);
+    info.Parse(ProgramArguments());
     if (info.GetShellCommand() == CCmdLineInfo::ShellCommand::FileOpen) {
         OpenDocumentFile(info.GetFileName());
     } else {
@@ -297,9 +301,18 @@ void CVeritomApp::SendCommand(int commandId) {
     QCoreApplication::sendEvent(this, &command);
 }
 
+void CVeritomApp::RunTask(std::function<void()> task) {
+    CTaskEvent event(std::move(task));
+    QCoreApplication::sendEvent(this, &event);
+}
+
 bool CVeritomApp::event(QEvent* event) {
     if (event->type() == CCommandEvent::EventType()) {
         RouteCommand(static_cast<CCommandEvent*>(event)->CommandId());
+        return true;
+    }
+    if (event->type() == CTaskEvent::EventType()) {
+        static_cast<CTaskEvent*>(event)->Run();
         return true;
     }
     return QApplication::event(event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,6 +76,8 @@ public:
 
     // Delivers a command through notify, as a menu item or button does.
     void SendCommand(int commandId);
+    // Runs task through notify: an engine failure in it is reported and ends only the task.
+    void RunTask(std::function<void()> task);
     // The application's command table; false when id is none of its commands.
     bool OnCommand(int commandId);
     bool OnUpdateCommand(int commandId, CCmdUI& cmdUI);
@@ -115,7 +118,8 @@ protected:
     void CreateDocumentWindow(std::unique_ptr<CVeritomView> view);
     // New selection, or the file named on the command line.
     bool ProcessShellCommand();
-    const CCmdLineInfo& GetCommandLine() const { return m_cmdLine; }
+    // The command line without the program's name.
+    static std::vector<std::string> ProgramArguments();
     void LoadRecentFiles();
     void UpdateTitles();
 
@@ -153,7 +157,6 @@ private:
     bool m_promptInProgress = false;
     bool m_verification = false;
     bool m_webLinks = true;
-    bool m_frameworkReady = false;
 };
 
 // The running application, or nullptr.

@@ -50,7 +50,6 @@ public:
     bool OnCommand(int commandId);
     // After a file was opened: a complete selection stops the indicator, any other starts it.
     void ShowSelectionState(bool complete);
-    void SetSelectionComplete(bool complete) { m_selectionComplete = complete; }
     bool IsSelectionComplete() const { return m_selectionComplete; }
 
     void StartBlinking();

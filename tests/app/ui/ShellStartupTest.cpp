@@ -71,6 +71,18 @@ TEST_F(StartupTest, NoSpecialityValvesNoReferenceItem) {
                   "selector."}));
 }
 
+TEST_F(StartupTest, EngineFailureDuringStartUpIsReportedAndStartUpGoesOn) {
+    UseChangedDatabase("DROP TABLE SpecialtyValve");
+    Start();
+    ASSERT_EQ(m_messages.boxes.size(), 1u);
+    EXPECT_EQ(m_messages.boxes[0].text.rfind("DAO error ", 0), 0u) << m_messages.boxes[0].text;
+    EXPECT_EQ(m_messages.boxes[0].icon, MsgIcon::Error);
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_EQ(ItemTexts(Frame().TopMenu(menu::kReference)),
+              (QStringList{QStringLiteral("&Contents")}));
+    EXPECT_EQ(App().GetUserMenuItems().size(), 2u);
+}
+
 TEST_F(StartupTest, LanguageMenuHasOneCheckedItemPerLanguage) {
     Start();
     QMenu* languages = Frame().findChild<QMenu*>(QStringLiteral("languageMenu"));
