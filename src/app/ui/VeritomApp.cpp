@@ -134,7 +134,7 @@ CVeritomApp::~CVeritomApp() {
     m_object.reset();
     m_userMenuItems.clear();
     if (m_sink) {
-        SetMessageSink(nullptr);
+        SetMessageSink(m_previousSink);
     }
 }
 
@@ -146,7 +146,7 @@ void CVeritomApp::UseQtMessageSink() {
     if (!m_sink) {
         m_sink = std::make_unique<CQtMessageSink>(QString::fromStdString(m_displayName));
         m_sink->SetParentWindow(m_frame.get());
-        SetMessageSink(m_sink.get());
+        m_previousSink = SetMessageSink(m_sink.get());
     }
 }
 

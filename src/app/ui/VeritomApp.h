@@ -19,6 +19,7 @@ class CConfigStore;
 class CDaoException;
 class CLanguageBundle;
 class CMainFrame;
+class IMessageSink;
 class CQtMessageSink;
 class CVeritomObject;
 class CVeritomView;
@@ -144,6 +145,7 @@ private:
     std::unique_ptr<CConfigStore> m_store;
     std::unique_ptr<CLanguageBundle> m_bundle;
     std::unique_ptr<CQtMessageSink> m_sink;
+    IMessageSink* m_previousSink = nullptr;
     std::unique_ptr<IWizardDialogs> m_dialogs;
     std::unique_ptr<CVeritomObject> m_object;
     std::unique_ptr<CMainFrame> m_frame;
