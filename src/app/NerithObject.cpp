@@ -313,7 +313,11 @@ bool CNerithObject::LoadData(const std::string& path) {
 
 void CNerithObject::LanguageSwitched() {
     m_database->Close();
-    m_database->Open(m_app.GetNetPath(), kDatabaseName, false, true, GetDatabasePassword());
+    // A database that failed at start-up may open now; the catalogue must come with it.
+    if (m_database->Open(m_app.GetNetPath(), kDatabaseName, false, true, GetDatabasePassword()) &&
+        !m_messages) {
+        m_messages = std::make_unique<CIMsgStoredProc>(*m_database);
+    }
 }
 
 void CNerithObject::ShowStartupScreens() {

@@ -49,6 +49,23 @@ TEST(NerithObject, LanguageSwitchReopensTheOtherLanguagesFile) {
     EXPECT_TRUE(p.object.GetDatabase().IsOpen());
     EXPECT_EQ(p.object.GetDatabase().GetFullPath(), p.db.PathOf("MorvaneDE.mdb"));
     EXPECT_EQ(p.object.GetTipsFilePath(), p.db.PathOf("TipsDE.txt"));
+
+    // Started in a language without a database: the switch to one that has it brings the
+    // message catalogue along with the database.
+    FixtureDatabase db;
+    FakeVeritomApp app;
+    app.netPath = db.Dir();
+    app.languages.insert(app.languages.begin(),
+                         {"FR", "MorvaneFR.rcc", "/ref/FR", "0", "", ".", ",", "", "", ""});
+    CNerithObject object(app);
+    {
+        MessageRecorder recorder;
+        EXPECT_FALSE(object.Initialize());
+    }
+    app.currentLanguage = 1;
+    object.LanguageSwitched();
+    EXPECT_TRUE(object.GetDatabase().IsOpen());
+    EXPECT_NE(object.GetMessageCatalogue(), nullptr);
 }
 
 TEST(NerithObject, InformationPagesByCategory) {
