@@ -7,10 +7,11 @@
 #include <fstream>
 
 #include "app/ConfigStore.h"
-#include "app/Format.h"
-#include "app/MessageSink.h"
-#include "app/StringTable.h"
 #include "app/VeritomAppInterface.h"
+#include "base/Format.h"
+#include "base/MessageSink.h"
+#include "base/Paths.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 

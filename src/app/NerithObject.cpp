@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/Format.h"
-#include "app/MessageSink.h"
-#include "app/NerithLinks.h"
 #include "app/SelectionFile.h"
-#include "app/StringTable.h"
 #include "app/VeritomAppInterface.h"
+#include "base/Format.h"
+#include "base/Links.h"
+#include "base/MessageSink.h"
+#include "base/NameMatch.h"
+#include "base/Paths.h"
+#include "base/StringTable.h"
 #include "data/Database.h"
 #include "data/MsgStoredProc.h"
 #include "data/Recordset.h"
@@ -32,14 +34,6 @@ constexpr int kStringCannotSave = 6402;
 
 constexpr double kCvToKv = 14.28;
 constexpr double kKvToCv = 0.0700280112044818;
-
-bool EndsWithNoCase(const std::string& text, const std::string& ending) {
-    return text.size() >= ending.size() &&
-           std::equal(ending.rbegin(), ending.rend(), text.rbegin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
-}
 
 // The categories are our own constants, but a quote must never end the SQL text early.
 std::string QuotedSqlText(const std::string& text) {

@@ -1,9 +1,9 @@
 #include "NotAvailable.h"
 
-#include "app/Format.h"
-#include "app/MessageSink.h"
 #include "app/ShellStrings.h"
-#include "app/StringTable.h"
+#include "base/Format.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 

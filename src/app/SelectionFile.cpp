@@ -11,12 +11,12 @@
 #include <iterator>
 
 #include "app/AppConfiguration.h"
-#include "app/Format.h"
-#include "app/MessageSink.h"
-#include "app/StringTable.h"
+#include "base/Archive.h"
+#include "base/Format.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
+#include "base/TextCodec.h"
 #include "model/ProdBaseObject.h"
-#include "units/Archive.h"
-#include "units/TextCodec.h"
 
 namespace veritom {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "units/Archive.h"
+#include "base/Archive.h"
 
 namespace veritom {
 

@@ -1,6 +1,6 @@
 #include "VeritomMsgListObject.h"
 
-#include "units/Archive.h"
+#include "base/Archive.h"
 
 namespace veritom {
 

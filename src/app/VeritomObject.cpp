@@ -4,11 +4,13 @@
 #include <cctype>
 
 #include "app/ConfigStore.h"
-#include "app/Format.h"
-#include "app/MessageSink.h"
-#include "app/StringTable.h"
 #include "app/VeritomAppInterface.h"
 #include "app/WizardDialogs.h"
+#include "base/Format.h"
+#include "base/MessageSink.h"
+#include "base/NameMatch.h"
+#include "base/Paths.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 
@@ -19,16 +21,6 @@ constexpr int kStringNotValidSelectionFile = 129;
 constexpr int kTemplateSelectionCompletedCad = 207;
 constexpr int kTemplateSelectionCompleted = 208;
 constexpr const char* kFileSaveOpenPath = "FileSaveOpenPath";
-
-bool EndsWithNoCase(const std::string& text, const std::string& ending) {
-    if (ending.size() > text.size()) {
-        return false;
-    }
-    return std::equal(ending.rbegin(), ending.rend(), text.rbegin(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    });
-}
 
 }  // namespace
 

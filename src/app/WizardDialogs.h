@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
+#include "base/DialogResult.h"
+#include "base/ValveTypeAnswer.h"
 
 namespace veritom {
 
@@ -9,26 +9,6 @@ class CNerithObject;
 class CVeritomObject;
 class CProd_ValveObject;
 class CProd_ValveData;
-
-// Dialog results; IDUNCHANGED: the user confirmed a choice equal to the stored one.
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr int IDUNCHANGED = 1219;
-
-// One answer of the Valve Type step: function type, flow pattern or option.
-struct CValveTypeAnswer {
-    std::string text;         // display text
-    std::string link;         // database key
-    std::string third;        // image name for a flow pattern, else empty
-    std::int32_t number = 0;  // for the option: number of real options offered
-    bool operator==(const CValveTypeAnswer&) const = default;
-};
-
-struct CValveTypeAnswers {
-    CValveTypeAnswer functionType;
-    CValveTypeAnswer flowPattern;
-    CValveTypeAnswer option;
-};
 
 // The modal dialogs of the selection steps and tools, as the selection objects call them.
 // The Qt layer implements them; core tests script them.

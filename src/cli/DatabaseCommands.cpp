@@ -8,8 +8,8 @@
 
 #include "CliOutput.h"
 #include "DefaultDatabase.h"
-#include "app/Format.h"
-#include "app/StringTable.h"
+#include "base/Format.h"
+#include "base/StringTable.h"
 #include "data/ColumnReader.h"
 #include "data/DaoException.h"
 #include "data/DataStrings.h"

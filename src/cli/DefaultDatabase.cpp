@@ -5,10 +5,11 @@
 
 #include "app/AppConfiguration.h"
 #include "app/NerithObject.h"
-#include "app/StringTable.h"
 #include "app/VeritomAppInterface.h"
 #include "app/VeritomObject.h"
 #include "app/ui/ConfigStore.h"
+#include "base/Paths.h"
+#include "base/StringTable.h"
 #include "data/DataStrings.h"
 
 namespace veritom::cli {

@@ -7,8 +7,8 @@
 
 #include "CliCommand.h"
 #include "CliOutput.h"
+#include "base/Archive.h"
 #include "model/ValveData.h"
-#include "units/Archive.h"
 
 namespace veritom::cli {
 

@@ -4,10 +4,10 @@
 
 #include "CliCommand.h"
 #include "CliOutput.h"
-#include "app/Format.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
-#include "app/StringTable.h"
+#include "base/Format.h"
+#include "base/StringTable.h"
 #include "model/ValveObject.h"
 
 namespace veritom::cli {

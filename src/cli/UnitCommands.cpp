@@ -4,9 +4,9 @@
 #include <string_view>
 
 #include "CliCommand.h"
-#include "app/Format.h"
-#include "app/MessageSink.h"
-#include "app/StringTable.h"
+#include "base/Format.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
 #include "units/UnitCatalogue.h"
 #include "units/UnitConvMap.h"
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/MessageSink.h"
+#include "base/MessageSink.h"
 
 namespace veritom {
 

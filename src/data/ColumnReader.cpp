@@ -10,7 +10,7 @@
 #include <limits>
 #include <utility>
 
-#include "app/Format.h"
+#include "base/Format.h"
 
 namespace veritom {
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/Format.h"
-#include "app/StringTable.h"
+#include "base/Format.h"
+#include "base/StringTable.h"
 #include "data/DataStrings.h"
 
 namespace veritom {

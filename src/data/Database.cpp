@@ -4,11 +4,12 @@
 
 #include <cmath>
 
-#include "app/MessageSink.h"
-#include "app/StringTable.h"
-#include "app/VeritomAppInterface.h"
+#include "base/MessageSink.h"
+#include "base/Paths.h"
+#include "base/StringTable.h"
 #include "data/DaoException.h"
 #include "data/DataStrings.h"
+#include "data/LanguageSource.h"
 #include "data/SqlFunctions.h"
 #include "data/Statement.h"
 

@@ -1,7 +1,7 @@
 #include "MsgStoredProc.h"
 
-#include "app/Format.h"
-#include "app/StringTable.h"
+#include "base/Format.h"
+#include "base/StringTable.h"
 #include "data/DataStrings.h"
 #include "data/QD.h"
 #include "data/Recordset.h"

@@ -6,13 +6,13 @@
 #include <charconv>
 #include <utility>
 
-#include "app/Format.h"
-#include "app/StringTable.h"
+#include "base/Format.h"
+#include "base/NameMatch.h"
+#include "base/StringTable.h"
 #include "data/ColumnReader.h"
 #include "data/DaoException.h"
 #include "data/DataStrings.h"
 #include "data/Database.h"
-#include "data/NameMatch.h"
 
 namespace veritom {
 

@@ -4,12 +4,12 @@
 
 #include <utility>
 
-#include "app/Format.h"
-#include "app/StringTable.h"
+#include "base/Format.h"
+#include "base/NameMatch.h"
+#include "base/StringTable.h"
 #include "data/DaoException.h"
 #include "data/DataStrings.h"
 #include "data/Database.h"
-#include "data/NameMatch.h"
 #include "data/QueryDef.h"
 #include "data/Statement.h"
 

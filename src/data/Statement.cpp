@@ -2,7 +2,7 @@
 
 #include <sqlite3.h>
 
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "data/DaoException.h"
 #include "data/DataStrings.h"
 

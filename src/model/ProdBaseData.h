@@ -1,6 +1,6 @@
 #pragma once
 
-#include "units/Archive.h"
+#include "base/Archive.h"
 #include "units/ReportMap.h"
 
 namespace veritom {

@@ -1,8 +1,8 @@
 #include "ProdBaseObject.h"
 
-#include "app/MessageSink.h"
 #include "app/VeritomObject.h"
-#include "units/Archive.h"
+#include "base/Archive.h"
+#include "base/MessageSink.h"
 
 namespace veritom {
 

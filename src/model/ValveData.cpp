@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <variant>
 
-#include "app/Format.h"
+#include "base/Format.h"
 
 namespace veritom {
 

@@ -1,15 +1,15 @@
 #include "ValveObject.h"
 
-#include "app/Format.h"
-#include "app/NerithLinks.h"
 #include "app/NerithObject.h"
-#include "app/StringTable.h"
 #include "app/VeritomAppInterface.h"
 #include "app/WizardDialogs.h"
+#include "base/Archive.h"
+#include "base/Format.h"
+#include "base/Links.h"
+#include "base/StringTable.h"
 #include "data/Database.h"
 #include "data/QD.h"
 #include "data/Recordset.h"
-#include "units/Archive.h"
 
 namespace veritom {
 

@@ -1,6 +1,6 @@
 #include "DoubleExSel.h"
 
-#include "app/Format.h"
+#include "base/Format.h"
 
 namespace veritom {
 

@@ -1,6 +1,6 @@
 #include "IntExSel.h"
 
-#include "app/Format.h"
+#include "base/Format.h"
 
 namespace veritom {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "units/Archive.h"
+#include "base/Archive.h"
 #include "units/ReportMap.h"
 
 namespace veritom {

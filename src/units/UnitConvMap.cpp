@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Format.h"
-#include "app/MessageSink.h"
-#include "app/StringTable.h"
+#include "base/Format.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
 #include "units/UnitCatalogue.h"
 
 namespace veritom {

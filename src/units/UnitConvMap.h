@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "units/Archive.h"
+#include "base/Archive.h"
 
 namespace veritom {
 

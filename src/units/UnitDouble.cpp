@@ -1,6 +1,6 @@
 #include "UnitDouble.h"
 
-#include "app/MessageSink.h"
+#include "base/MessageSink.h"
 
 namespace veritom {
 

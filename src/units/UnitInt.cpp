@@ -1,6 +1,6 @@
 #include "UnitInt.h"
 
-#include "app/Format.h"
+#include "base/Format.h"
 
 namespace veritom {
 

@@ -7,7 +7,7 @@
 #include "MessageRecorder.h"
 #include "app/AppConfiguration.h"
 #include "app/CmdLineInfo.h"
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 namespace {

@@ -9,8 +9,8 @@
 #include "MessageRecorder.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
+#include "base/Archive.h"
 #include "model/ValveObject.h"
-#include "units/Archive.h"
 
 namespace veritom {
 namespace {

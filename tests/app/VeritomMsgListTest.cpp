@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/VeritomMsgList.h"
-#include "units/Archive.h"
+#include "base/Archive.h"
 
 namespace veritom {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "MessageRecorder.h"
 #include "RecordStreamWriter.h"
+#include "base/Archive.h"
 #include "model/ValveData.h"
-#include "units/Archive.h"
 
 using namespace veritom;
 using Bytes = std::vector<std::uint8_t>;

@@ -4,7 +4,7 @@
 #include "FixtureDatabase.h"
 #include "MessageRecorder.h"
 #include "app/NerithObject.h"
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 #include "model/ValveObject.h"
 
 namespace veritom {

@@ -5,7 +5,7 @@
 
 #include "MessageRecorder.h"
 #include "StagedDatabase.h"
-#include "app/Format.h"
+#include "base/Format.h"
 
 namespace veritom::test {
 namespace {

@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 
 #include "MessageRecorder.h"
-#include "app/StringTable.h"
 #include "app/ui/LanguageBundle.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "MessageRecorder.h"
 #include "app/AppConfiguration.h"
-#include "app/StringTable.h"
 #include "app/ui/ConfigStore.h"
 #include "app/ui/LanguageBundle.h"
+#include "base/StringTable.h"
 #include "data/ui/BitmapEx.h"
 #include "data/ui/Dib.h"
 

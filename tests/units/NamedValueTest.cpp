@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "units/Archive.h"
+#include "base/Archive.h"
 #include "units/DoubleExSel.h"
 #include "units/FloatExSel.h"
 #include "units/IntExSel.h"

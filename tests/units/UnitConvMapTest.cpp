@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "MessageRecorder.h"
-#include "app/StringTable.h"
-#include "units/Archive.h"
+#include "base/Archive.h"
+#include "base/StringTable.h"
 #include "units/UnitCatalogue.h"
 #include "units/UnitConvMap.h"
 

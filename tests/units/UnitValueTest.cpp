@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "MessageRecorder.h"
-#include "units/Archive.h"
+#include "base/Archive.h"
 #include "units/UnitDouble.h"
 #include "units/UnitDoubleExSel.h"
 #include "units/UnitInt.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/WizardDialogs.h"
-#include "wizard/ValveTypeOptionsSelection.h"
-#include "wizard/ValveTypeSelection.h"
+#include "wizard/valvetype/ValveTypeOptionsSelection.h"
+#include "wizard/valvetype/ValveTypeSelection.h"
 
 namespace veritom::test {
 

@@ -7,8 +7,8 @@
 #include "data/Database.h"
 #include "data/LanguageSource.h"
 #include "model/ValveObject.h"
-#include "wizard/ValveTypeOptionsSelection.h"
-#include "wizard/ValveTypeSelection.h"
+#include "wizard/valvetype/ValveTypeOptionsSelection.h"
+#include "wizard/valvetype/ValveTypeSelection.h"
 
 namespace veritom {
 namespace {

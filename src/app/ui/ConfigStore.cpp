@@ -9,10 +9,10 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "app/Format.h"
-#include "app/MessageSink.h"
-#include "app/StringTable.h"
 #include "app/ui/PlatformStrings.h"
+#include "base/Format.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 

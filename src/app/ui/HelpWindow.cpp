@@ -8,8 +8,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/StringTable.h"
 #include "app/ui/PlatformStrings.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 

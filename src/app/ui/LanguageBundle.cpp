@@ -4,11 +4,12 @@
 #include <QFileInfo>
 #include <QResource>
 
-#include "app/Format.h"
-#include "app/MessageSink.h"
-#include "app/StringTable.h"
 #include "app/VeritomAppInterface.h"
 #include "app/ui/PlatformStrings.h"
+#include "base/Format.h"
+#include "base/MessageSink.h"
+#include "base/Paths.h"
+#include "base/StringTable.h"
 
 // The program's own resources live in a static library, so their registration must be
 // asked for by name; Q_INIT_RESOURCE only works outside a namespace.

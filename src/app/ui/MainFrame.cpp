@@ -15,12 +15,12 @@
 
 #include "app/AppConfiguration.h"
 #include "app/CommandIds.h"
-#include "app/MessageSink.h"
 #include "app/ShellStrings.h"
-#include "app/StringTable.h"
 #include "app/VeritomObject.h"
 #include "app/ui/VeritomApp.h"
 #include "app/ui/VeritomView.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-#include "app/Format.h"
-#include "app/StringTable.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/PlatformStrings.h"
+#include "base/Format.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 

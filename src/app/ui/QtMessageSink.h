@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <memory>
 
-#include "app/MessageSink.h"
+#include "base/MessageSink.h"
 
 namespace veritom {
 

@@ -4,11 +4,9 @@
 
 #include "app/CommandIds.h"
 #include "app/ConfigStore.h"
-#include "app/MessageSink.h"
 #include "app/NotAvailable.h"
 #include "app/SelectionFile.h"
 #include "app/ShellStrings.h"
-#include "app/StringTable.h"
 #include "app/VeritomObject.h"
 #include "app/ui/CommandEvent.h"
 #include "app/ui/ConfigStore.h"
@@ -18,6 +16,8 @@
 #include "app/ui/QtMessageSink.h"
 #include "app/ui/TaskEvent.h"
 #include "app/ui/VeritomView.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
 #include "data/DaoException.h"
 #include "wizard/ui/QtWizardDialogs.h"
 

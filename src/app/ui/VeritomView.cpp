@@ -8,12 +8,13 @@
 
 #include "app/CommandIds.h"
 #include "app/ShellStrings.h"
-#include "app/StringTable.h"
 #include "app/VeritomAppInterface.h"
 #include "app/VeritomObject.h"
 #include "app/ui/LanguageBundle.h"
 #include "app/ui/VeritomApp.h"
 #include "app/ui/VeritomButton.h"
+#include "base/Paths.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 

@@ -2,8 +2,8 @@
 #include <iostream>
 
 #include "app/ShellStrings.h"
-#include "app/StringTable.h"
 #include "app/ui/NerithApp.h"
+#include "base/StringTable.h"
 
 namespace {
 

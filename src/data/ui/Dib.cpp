@@ -4,9 +4,9 @@
 #include <QIODevice>
 #include <QPainter>
 
-#include "app/MessageSink.h"
-#include "app/StringTable.h"
 #include "app/ui/PlatformStrings.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 

@@ -3,7 +3,7 @@
 #include "app/NotAvailable.h"
 #include "app/ShellStrings.h"
 #include "wizard/ui/ReSelDlg.h"
-#include "wizard/ui/ValveTypeDialog.h"
+#include "wizard/valvetype/ui/ValveTypeDialog.h"
 
 namespace veritom {
 

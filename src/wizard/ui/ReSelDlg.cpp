@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "app/ShellStrings.h"
-#include "app/StringTable.h"
 #include "app/WizardDialogs.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 

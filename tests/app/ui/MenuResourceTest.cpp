@@ -5,7 +5,7 @@
 #include "app/CommandIds.h"
 #include "app/MenuResource.h"
 #include "app/ShellStrings.h"
-#include "app/StringTable.h"
+#include "base/StringTable.h"
 
 namespace veritom {
 namespace {

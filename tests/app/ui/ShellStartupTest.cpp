@@ -5,8 +5,8 @@
 #include "app/CommandIds.h"
 #include "app/MenuResource.h"
 #include "app/ShellStrings.h"
-#include "app/StringTable.h"
 #include "app/ui/LanguageBundle.h"
+#include "base/StringTable.h"
 #include "data/Database.h"
 
 namespace veritom::test {

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "app/WizardDialogs.h"
-#include "wizard/ValveTypeOptionsSelection.h"
+#include "wizard/valvetype/ValveTypeOptionsSelection.h"
 
 class QListWidget;
 

@@ -1,6 +1,6 @@
 #include "ValveTypeOptionsSelection.h"
 
-#include "app/NerithLinks.h"
+#include "base/Links.h"
 #include "data/QD.h"
 #include "data/Recordset.h"
 

@@ -1,4 +1,4 @@
-#include "wizard/ui/ValveTypeOptionsDialog.h"
+#include "wizard/valvetype/ui/ValveTypeOptionsDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/MessageSink.h"
 #include "app/NerithObject.h"
 #include "app/ShellStrings.h"
-#include "app/StringTable.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
 #include "wizard/ui/WizardButtons.h"
 
 namespace veritom {

@@ -17,4 +17,9 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+bool EndsWithNoCase(std::string_view text, std::string_view ending) {
+    return text.size() >= ending.size() &&
+           EqualNoCase(text.substr(text.size() - ending.size()), ending);
+}
+
 }  // namespace veritom

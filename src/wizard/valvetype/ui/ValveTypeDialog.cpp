@@ -1,4 +1,4 @@
-#include "wizard/ui/ValveTypeDialog.h"
+#include "wizard/valvetype/ui/ValveTypeDialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,13 +8,13 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "app/MessageSink.h"
 #include "app/NerithObject.h"
 #include "app/ShellStrings.h"
-#include "app/StringTable.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
 #include "data/ui/Lead.h"
-#include "wizard/ui/ValveTypeOptionsDialog.h"
 #include "wizard/ui/WizardButtons.h"
+#include "wizard/valvetype/ui/ValveTypeOptionsDialog.h"
 
 namespace veritom {
 

@@ -1,4 +1,4 @@
-#include "units/Archive.h"
+#include "base/Archive.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "VeritomAppInterface.h"
+#include "Paths.h"
 
 namespace veritom {
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "app/WizardDialogs.h"
-#include "wizard/ValveTypeSelection.h"
+#include "wizard/valvetype/ValveTypeSelection.h"
 
 class QListWidget;
 
