@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "app/AppConfiguration.h"
+#include "app/AppStrings.h"
 #include "base/Archive.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
@@ -21,9 +22,6 @@
 namespace veritom {
 
 namespace {
-
-constexpr int kStringLanguageNotInstalled = 209;
-constexpr int kStringLanguageSwitched = 32818;
 
 constexpr std::size_t kCodeOffset = 0;
 constexpr std::size_t kCodeSize = 3;
@@ -186,7 +184,7 @@ CSelectionLanguageCheck CheckSelectionLanguage(const CSelectionFileHeader& heade
         if (languages[i].code == header.languageCode) {
             check.action = CSelectionLanguageCheck::Action::SwitchThenOpen;
             check.languageIndex = static_cast<int>(i);
-            MessageBox(Format(LoadString(kStringLanguageSwitched),
+            MessageBox(Format(LoadString(ids::kLanguageSwitched),
                               CAppConfiguration::DisplayName(languages[i])));
             return check;
         }
@@ -198,7 +196,7 @@ CSelectionLanguageCheck CheckSelectionLanguage(const CSelectionFileHeader& heade
         name = header.languageName;
     }
     check.action = CSelectionLanguageCheck::Action::Refuse;
-    MessageBox(Format(LoadString(kStringLanguageNotInstalled), name));
+    MessageBox(Format(LoadString(ids::kLanguageNotInstalled), name));
     return check;
 }
 

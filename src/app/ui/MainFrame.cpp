@@ -14,8 +14,8 @@
 #include <algorithm>
 
 #include "app/AppConfiguration.h"
+#include "app/AppStrings.h"
 #include "app/CommandIds.h"
-#include "app/ShellStrings.h"
 #include "app/VeritomObject.h"
 #include "app/ui/VeritomApp.h"
 #include "app/ui/VeritomView.h"
@@ -26,7 +26,6 @@ namespace veritom {
 
 namespace {
 
-constexpr int kStringSaveSelection = 507;
 constexpr int kMinimumWidth = 640;
 constexpr int kMinimumHeight = 480;
 constexpr QSize kInitialSize(800, 600);
@@ -393,8 +392,8 @@ void CMainFrame::ShowCentred() {
 void CMainFrame::closeEvent(QCloseEvent* event) {
     CVeritomObject* object = m_app.GetSelectionObject();
     if (object && object->IsDirty()) {
-        const MsgAnswer answer = MessageBox(LoadString(kStringSaveSelection),
-                                            MsgButtons::YesNoCancel, MsgIcon::Question);
+        const MsgAnswer answer =
+            MessageBox(LoadString(ids::kSaveSelection), MsgButtons::YesNoCancel, MsgIcon::Question);
         // Cancel, or a save that did not happen, keeps the window and the selection.
         if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !m_app.OnFileSave())) {
             event->ignore();

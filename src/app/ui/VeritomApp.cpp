@@ -2,11 +2,11 @@
 
 #include <QLocale>
 
+#include "app/AppStrings.h"
 #include "app/CommandIds.h"
 #include "app/ConfigStore.h"
 #include "app/NotAvailable.h"
 #include "app/SelectionFile.h"
-#include "app/ShellStrings.h"
 #include "app/VeritomObject.h"
 #include "app/ui/CommandEvent.h"
 #include "app/ui/ConfigStore.h"
@@ -14,18 +14,17 @@
 #include "app/ui/LanguageBundle.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/QtMessageSink.h"
+#include "app/ui/QtSelectionDialogs.h"
 #include "app/ui/TaskEvent.h"
 #include "app/ui/VeritomView.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "data/DaoException.h"
-#include "wizard/ui/QtWizardDialogs.h"
 
 namespace veritom {
 
 namespace {
 
-constexpr int kStringSaveSelection = 507;
 constexpr int kRecentFileCount = 4;
 // The maker's web host; the pages below it are fixed.
 constexpr const char* kWebHost = "https://www.veldor-kastrel.example";
@@ -122,7 +121,7 @@ CVeritomApp::CVeritomApp(int& argc, char** argv)
     : QApplication(argc, argv),
       m_store(std::make_unique<CConfigStore>()),
       m_bundle(std::make_unique<CLanguageBundle>()),
-      m_dialogs(std::make_unique<CQtWizardDialogs>([this] { return m_frame.get(); })),
+      m_dialogs(std::make_unique<CQtSelectionDialogs>([this] { return m_frame.get(); })),
       m_recentFiles(kRecentFileCount),
       m_nextUserCommandId(cmd::kUserMenuFirst) {}
 
@@ -216,7 +215,7 @@ IConfigStore& CVeritomApp::GetConfigStore() {
     return *m_store;
 }
 
-IWizardDialogs& CVeritomApp::GetDialogs() {
+ISelectionDialogs& CVeritomApp::GetDialogs() {
     return *m_dialogs;
 }
 
@@ -539,7 +538,7 @@ bool CVeritomApp::SaveModifiedSelection() {
     }
     CPromptScope prompt(m_promptInProgress);
     const MsgAnswer answer =
-        MessageBox(LoadString(kStringSaveSelection), MsgButtons::YesNo, MsgIcon::Question);
+        MessageBox(LoadString(ids::kSaveSelection), MsgButtons::YesNo, MsgIcon::Question);
     // A selection the user wanted kept is never thrown away because saving failed or the
     // file dialog was cancelled.
     return answer != MsgAnswer::Yes || OnFileSave();

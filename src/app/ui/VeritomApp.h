@@ -50,7 +50,7 @@ public:
     std::string GetLocalPath() const override;
     std::string GetVeritomRootPath() const override;
     IConfigStore& GetConfigStore() override;
-    IWizardDialogs& GetDialogs() override;
+    ISelectionDialogs& GetDialogs() override;
     void RefreshButtonPanel() override;
     void RedrawMainWindow() override;
     void SetDocumentTitle(const std::string& title) override;
@@ -146,7 +146,7 @@ private:
     std::unique_ptr<CLanguageBundle> m_bundle;
     std::unique_ptr<CQtMessageSink> m_sink;
     IMessageSink* m_previousSink = nullptr;
-    std::unique_ptr<IWizardDialogs> m_dialogs;
+    std::unique_ptr<ISelectionDialogs> m_dialogs;
     std::unique_ptr<CVeritomObject> m_object;
     std::unique_ptr<CMainFrame> m_frame;
     CAppConfiguration m_config;

@@ -176,7 +176,7 @@ TEST_F(FileCommandsTest, DamagedFilesLeaveTheSelectionAsItWas) {
             << m_messages.boxes[1].text;
         EXPECT_EQ(m_messages.beeps, c.beeps);
         EXPECT_EQ(View().DisplayTexts()[0], "3-Way,  Universal");
-        EXPECT_EQ(Object().GetFlowPattern().link, "3UN");
+        EXPECT_EQ(Object().GetValveTypeAnswers().flowPattern.link, "3UN");
         EXPECT_EQ(WindowTitle(), title);
         EXPECT_TRUE(Object().IsDirty());
     }
