@@ -17,6 +17,8 @@
 #include "app/AppStrings.h"
 #include "app/CommandIds.h"
 #include "app/VeritomObject.h"
+#include "app/ui/CommandRouter.h"
+#include "app/ui/DocumentCommands.h"
 #include "app/ui/VeritomApp.h"
 #include "app/ui/VeritomView.h"
 #include "base/MessageSink.h"
@@ -247,7 +249,7 @@ void CMainFrame::UpdateRecentFiles() {
         delete action;
     }
     m_recentActions.clear();
-    const auto& entries = m_app.GetRecentFiles().Entries();
+    const auto& entries = m_app.Documents().GetRecentFiles().Entries();
     for (std::size_t i = 0; i < entries.size() && i < cmd::kFileMruCount; ++i) {
         const int index = static_cast<int>(i);
         QAction* action = CreateCommandAction(
@@ -309,7 +311,8 @@ void CMainFrame::UpdateAction(QAction* action) {
         return;
     }
     CCmdUI cmdUI;
-    if (!OnUpdateFrameCommand(commandId, cmdUI) && !m_app.OnUpdateCommand(commandId, cmdUI)) {
+    if (!OnUpdateFrameCommand(commandId, cmdUI) &&
+        !m_app.Router().OnUpdateCommand(commandId, cmdUI)) {
         return;
     }
     action->setEnabled(cmdUI.enabled);
@@ -395,7 +398,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         const MsgAnswer answer =
             MessageBox(LoadString(ids::kSaveSelection), MsgButtons::YesNoCancel, MsgIcon::Question);
         // Cancel, or a save that did not happen, keeps the window and the selection.
-        if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !m_app.OnFileSave())) {
+        if (answer == MsgAnswer::Cancel ||
+            (answer == MsgAnswer::Yes && !m_app.Documents().OnFileSave())) {
             event->ignore();
             return;
         }

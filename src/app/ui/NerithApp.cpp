@@ -5,6 +5,7 @@
 #include "app/MenuResource.h"
 #include "app/NerithObject.h"
 #include "app/NotAvailable.h"
+#include "app/ui/DocumentCommands.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/NerithView.h"
 #include "base/StringTable.h"
@@ -33,7 +34,7 @@ bool CNerithApp::InitInstance() {
     InitFramework(ProgramArguments());
     nerith.Initialize();
 
-    LoadRecentFiles();
+    Documents().LoadRecentFiles();
     CreateDocumentWindow(std::make_unique<CNerithView>(*this));
     if (!ProcessShellCommand()) {
         return false;

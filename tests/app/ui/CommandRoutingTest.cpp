@@ -119,7 +119,7 @@ TEST_F(CommandRoutingTest, UpdateHandlersEnableAndCheckTheMenuItems) {
     // A selection ready for the order pad enables its items.
     const std::string path = Path("local/done.mrv");
     WriteSelectionFile(path, {.highestStep = 4, .stepReached = 4, .selectionComplete = true});
-    ASSERT_TRUE(App().OpenDocumentFile(path));
+    ASSERT_TRUE(App().Documents().OpenDocumentFile(path));
     Frame().UpdateCommandUI();
     EXPECT_TRUE(enabled(cmd::kViewSelectionReport));
     EXPECT_TRUE(enabled(cmd::kToolsAddToOrderPad));

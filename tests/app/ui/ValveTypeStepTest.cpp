@@ -156,7 +156,7 @@ protected:
         Start();
         const std::string path = Path("local/three.mrv");
         WriteSelectionFile(path, {});
-        ASSERT_TRUE(App().OpenDocumentFile(path));
+        ASSERT_TRUE(App().Documents().OpenDocumentFile(path));
         ASSERT_EQ(Object().GetHighestStep(), 3);
         m_messages.boxes.clear();
     }
