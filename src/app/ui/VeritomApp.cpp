@@ -82,18 +82,15 @@ void CVeritomApp::SetDisplayName(std::string name) {
 }
 
 bool CVeritomApp::InitFramework(const std::vector<std::string>& arguments) {
-    const QLocale locale = QLocale::system();
-    if (!m_config.Load(*m_store, m_object->GetRegistryKeyPath(),
-                       locale.groupSeparator().toStdString(),
-                       locale.decimalPoint().toStdString())) {
-        return false;
-    }
-    if (!LoadLanguage(m_config.GetCurrentIndex())) {
-        return false;
-    }
+    // The command line counts whatever else fails: its file is still opened, its switches
+    // still hold.
     m_cmdLine.Parse(arguments);
     m_verification = m_cmdLine.IsVerification();
-    return true;
+    const QLocale locale = QLocale::system();
+    return m_config.Load(*m_store, m_object->GetRegistryKeyPath(),
+                         locale.groupSeparator().toStdString(),
+                         locale.decimalPoint().toStdString()) &&
+           LoadLanguage(m_config.GetCurrentIndex());
 }
 
 bool CVeritomApp::LoadLanguage(int index) {
@@ -216,12 +213,8 @@ bool CVeritomApp::ProcessShellCommand() {
     if (!m_frame) {
         return false;
     }
-    CCmdLineInfo info;
-    info.Parse(ProgramArguments());
-    if (info.GetShellCommand() == CCmdLineInfo::ShellCommand::FileOpen) {
-        m_documents->OpenDocumentFile(info.GetFileName());
-    } else {
-        m_documents->OnFileNew();
+    if (m_cmdLine.GetShellCommand() == CCmdLineInfo::ShellCommand::FileOpen) {
+        m_documents->OpenDocumentFile(m_cmdLine.GetFileName());
     }
     return true;
 }

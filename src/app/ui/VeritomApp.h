@@ -117,7 +117,8 @@ protected:
     void SetDisplayName(std::string name);
     // Creates the main frame around view (the single document window).
     void CreateDocumentWindow(std::unique_ptr<CVeritomView> view);
-    // New selection, or the file named on the command line.
+    // Opens the file named on the command line, if any; run once the main window shows, so
+    // that what it says appears over the window.
     bool ProcessShellCommand();
     // The command line without the program's name.
     static std::vector<std::string> ProgramArguments();
