@@ -2,6 +2,7 @@
 
 #include "app/AppStrings.h"
 #include "app/NotAvailable.h"
+#include "tools/units/ui/UnitConverter.h"
 #include "wizard/ui/ReSelDlg.h"
 #include "wizard/valvetype/ui/ValveTypeDialog.h"
 
@@ -58,7 +59,8 @@ void CQtSelectionDialogs::RunInterchange(const CDialogContext&) {
 }
 
 void CQtSelectionDialogs::RunUnitConversion(const CDialogContext&) {
-    NotAvailable(ids::kNameUnitConversion);
+    CUnitConverter dialog(m_parent());
+    dialog.Run();
 }
 
 void CQtSelectionDialogs::RunStartupScreens(const CDialogContext&) {

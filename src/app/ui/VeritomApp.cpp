@@ -23,6 +23,8 @@
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "data/DaoException.h"
+#include "tools/progress/Progress.h"
+#include "tools/progress/ui/LocalProgressTransport.h"
 
 namespace veritom {
 
@@ -51,6 +53,8 @@ CVeritomApp::~CVeritomApp() {
     if (m_object) {
         m_config.SaveLanguage(*m_store, m_object->GetRegistryKeyPath());
     }
+    CProgress::SetTransport(nullptr);
+    m_progress.reset();
     m_frame.reset();
     m_router.reset();
     m_languages.reset();
@@ -87,10 +91,14 @@ bool CVeritomApp::InitFramework(const std::vector<std::string>& arguments) {
     m_cmdLine.Parse(arguments);
     m_verification = m_cmdLine.IsVerification();
     const QLocale locale = QLocale::system();
-    return m_config.Load(*m_store, m_object->GetRegistryKeyPath(),
-                         locale.groupSeparator().toStdString(),
-                         locale.decimalPoint().toStdString()) &&
-           LoadLanguage(m_config.GetCurrentIndex());
+    const bool loaded =
+        m_config.Load(*m_store, m_object->GetRegistryKeyPath(),
+                      locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString());
+    // The progress program lives in the shared data directory.
+    m_progress = std::make_unique<CLocalProgressTransport>(m_config.GetNetPath(),
+                                                           [this] { return m_displayName; });
+    CProgress::SetTransport(m_progress.get());
+    return loaded && LoadLanguage(m_config.GetCurrentIndex());
 }
 
 bool CVeritomApp::LoadLanguage(int index) {

@@ -19,6 +19,7 @@ class CConfigStore;
 class CDaoException;
 class CDocumentCommands;
 class CLanguageSwitcher;
+class CLocalProgressTransport;
 class CLanguageBundle;
 class CMainFrame;
 class IMessageSink;
@@ -132,6 +133,7 @@ private:
     std::unique_ptr<CQtMessageSink> m_sink;
     IMessageSink* m_previousSink = nullptr;
     std::unique_ptr<ISelectionDialogs> m_dialogs;
+    std::unique_ptr<CLocalProgressTransport> m_progress;
     std::unique_ptr<CVeritomObject> m_object;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CDocumentCommands> m_documents;
