@@ -82,7 +82,7 @@ OrderPadReply CLocalOrderPadConnection::StartProgram() {
     if (!info.isFile() || !info.isExecutable()) {
         return {OrderPadFailure::NotInstalled, QDir::toNativeSeparators(program).toStdString()};
     }
-    if (!QProcess::startDetached(program, {}, m_programDir)) {
+    if (!QProcess::startDetached(program, {}, m_programDir, &m_startedProcess)) {
         return {OrderPadFailure::NotStarted, QDir::toNativeSeparators(program).toStdString()};
     }
     const QDeadlineTimer deadline(m_startTimeoutMs);

@@ -29,6 +29,8 @@ public:
     OrderPadReply Send(const std::vector<unsigned char>& document) override;
 
     QString ProgramPath() const;
+    // The process id of the order pad this connection last started, or 0.
+    qint64 StartedProcessId() const { return m_startedProcess; }
 
 private:
     bool ConnectToRunning(int timeoutMs);
@@ -42,6 +44,7 @@ private:
     int m_startTimeoutMs;
     int m_replyTimeoutMs;
     std::unique_ptr<QLocalSocket> m_socket;
+    qint64 m_startedProcess = 0;
 };
 
 }  // namespace veritom
