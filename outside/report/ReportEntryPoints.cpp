@@ -57,8 +57,7 @@ VERITOM_REPORT_EXPORT int Print(const VeritomReportMap* map, const char* registr
         if (dialog.exec() != QDialog::Accepted) {
             return VERITOM_REPORT_CANCELLED;
         }
-    } else if (printer.outputFormat() == QPrinter::NativeFormat &&
-               QPrinterInfo::availablePrinters().isEmpty()) {
+    } else if (QPrinterInfo::availablePrinters().isEmpty()) {
         return VERITOM_REPORT_NO_PRINTER;
     }
     return report::RenderReport(*content, printer) ? VERITOM_REPORT_DONE

@@ -9,14 +9,17 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalServer>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cerrno>
 
 #include "MemoryConfigStore.h"
 #include "MessageRecorder.h"
+#include "app/ui/ConfigStore.h"
 #include "tools/orderpad/OrderPad.h"
 #include "tools/orderpad/OrderPadExport.h"
+#include "tools/orderpad/OrderPadLanguage.h"
 #include "tools/orderpad/ui/LocalOrderPadConnection.h"
 
 namespace veritom {
@@ -166,6 +169,29 @@ TEST_F(LocalOrderPadTest, SilentOrderPadDoesNotConfirmThePart) {
               std::vector<std::string>{
                   "Add to Order Failed!\n\nThe order pad did not answer within 1 seconds."});
     EXPECT_EQ(m_messages.beeps, 1);
+}
+
+// The installation's machine store names each language's order pad bundle, and what the
+// selector writes for the current user is what the order pad program reads.
+TEST(StagedOrderPad, LanguageKeysJoinTheSelectorAndTheOrderPad) {
+    QTemporaryDir dir;
+    const QString userStore = dir.filePath(QStringLiteral("user.ini"));
+    {
+        test::MessageRecorder messages;
+        CConfigStore store(QStringLiteral(VERITOM_STAGE_DIR "/etc/veritom/machine.ini"), userStore);
+        for (const std::string code : {"EN", "DE"}) {
+            const std::string bundle = FindOrderPadLibrary(store, code);
+            EXPECT_EQ(bundle, "OrderPad" + code + ".rcc");
+            EXPECT_TRUE(QFile::exists(kStagedProgramDir + QLatin1Char('/') +
+                                      QString::fromStdString(bundle)));
+        }
+        EXPECT_TRUE(SetUpOrderPadLanguage(store, "DE"));
+        EXPECT_TRUE(messages.boxes.empty());
+    }
+    QSettings written(userStore, QSettings::IniFormat);
+    written.beginGroup(QStringLiteral("Software/Veldor Kastrel/Veritom/OrderPad/1.0"));
+    EXPECT_EQ(written.value(QStringLiteral("Code")).toString(), QStringLiteral("DE"));
+    EXPECT_EQ(written.value(QStringLiteral("ResDll")).toString(), QStringLiteral("OrderPadDE.rcc"));
 }
 
 }  // namespace
