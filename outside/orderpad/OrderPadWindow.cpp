@@ -32,6 +32,7 @@ OrderPadWindow::OrderPadWindow(OrderList& list, QWidget* parent)
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     setCentralWidget(m_table);
 
@@ -62,10 +63,13 @@ OrderPadWindow::OrderPadWindow(OrderList& list, QWidget* parent)
     connect(m_close, &QAction::triggered, this, &QWidget::close);
     connect(&m_model, &OrderListModel::changeRefused, this, &OrderPadWindow::ShowMessage);
     connect(&m_model, &QAbstractItemModel::modelReset, this, &OrderPadWindow::UpdateState);
+    connect(&m_model, &QAbstractItemModel::modelReset, m_table,
+            &QTableView::resizeColumnsToContents);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &OrderPadWindow::UpdateState);
 
     Retranslate();
+    m_table->resizeColumnsToContents();
     resize(900, 420);
 }
 
