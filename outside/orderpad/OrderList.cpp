@@ -121,7 +121,7 @@ OrderList::LoadResult OrderList::Load() {
     return LoadResult::Damaged;
 }
 
-bool OrderList::Save(const QList<OrderLine>& lines) {
+bool OrderList::Save(const QList<OrderLine>& lines, const std::function<void()>& aboutToChange) {
     if (!m_writable) {
         return false;
     }
@@ -138,12 +138,15 @@ bool OrderList::Save(const QList<OrderLine>& lines) {
         return false;
     }
     m_error.clear();
+    if (aboutToChange) {
+        aboutToChange();
+    }
     m_lines = lines;
     return true;
 }
 
-bool OrderList::Append(const QList<OrderLine>& lines) {
-    return Save(m_lines + lines);
+bool OrderList::Append(const QList<OrderLine>& lines, const std::function<void()>& aboutToAppend) {
+    return Save(m_lines + lines, aboutToAppend);
 }
 
 bool OrderList::IsValidQuantity(const QString& quantity) {
@@ -171,10 +174,6 @@ bool OrderList::Remove(QList<int> rows) {
         }
     }
     return Save(lines);
-}
-
-bool OrderList::Clear() {
-    return Save({});
 }
 
 }  // namespace orderpad

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 #include "OrderLine.h"
 
@@ -28,17 +29,17 @@ public:
     const QString& Error() const { return m_error; }
 
     const QList<OrderLine>& Lines() const { return m_lines; }
-    bool Append(const QList<OrderLine>& lines);
+    // aboutToAppend runs once the file holds the new lines, just before the list does.
+    bool Append(const QList<OrderLine>& lines, const std::function<void()>& aboutToAppend = {});
     bool SetQuantity(int row, const QString& quantity);
     // rows in any order; out-of-range rows are ignored.
     bool Remove(QList<int> rows);
-    bool Clear();
 
     // Whether quantity is a whole number greater than zero.
     static bool IsValidQuantity(const QString& quantity);
 
 private:
-    bool Save(const QList<OrderLine>& lines);
+    bool Save(const QList<OrderLine>& lines, const std::function<void()>& aboutToChange = {});
 
     QString m_path;
     QString m_keptAs;

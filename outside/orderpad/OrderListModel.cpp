@@ -103,15 +103,23 @@ bool OrderListModel::setData(const QModelIndex& index, const QVariant& value, in
 }
 
 bool OrderListModel::Append(const QList<OrderLine>& lines) {
-    return Change([&] { return m_list.Append(lines); });
+    if (lines.isEmpty()) {
+        return true;
+    }
+    // Rows are inserted, not reset, so an edit in progress and the selection stay.
+    const int first = rowCount();
+    const bool appended = m_list.Append(
+        lines, [&] { beginInsertRows({}, first, first + static_cast<int>(lines.size()) - 1); });
+    if (!appended) {
+        emit changeRefused(SaveFailure());
+        return false;
+    }
+    endInsertRows();
+    return true;
 }
 
 bool OrderListModel::Remove(const QList<int>& rows) {
     return Change([&] { return m_list.Remove(rows); });
-}
-
-bool OrderListModel::Clear() {
-    return Change([&] { return m_list.Clear(); });
 }
 
 void OrderListModel::Retranslate() {

@@ -36,7 +36,6 @@ public:
 
     bool Append(const QList<OrderLine>& lines);
     bool Remove(const QList<int>& rows);
-    bool Clear();
     // The header texts follow the language.
     void Retranslate();
 

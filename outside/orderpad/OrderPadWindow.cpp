@@ -144,9 +144,14 @@ void OrderPadWindow::RemoveSelected() {
 }
 
 void OrderPadWindow::RemoveAll() {
+    // Parts that arrive while the question is open were not seen, so they stay.
+    QList<int> rows;
+    for (int row = 0; row < m_model.rowCount(); ++row) {
+        rows.append(row);
+    }
     if (QMessageBox::question(this, Texts::Get(kWindowTitle), Texts::Get(kConfirmRemoveAll)) ==
         QMessageBox::Yes) {
-        m_model.Clear();
+        m_model.Remove(rows);
     }
 }
 

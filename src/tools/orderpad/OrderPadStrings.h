@@ -11,6 +11,5 @@ inline constexpr int kOrderPadNoAnswer = 28404;      // seconds waited
 inline constexpr int kOrderPadRefused = 28405;       // the order pad's reason
 inline constexpr int kOrderPadNotSaved = 28406;      // the order pad's reason
 inline constexpr int kOrderPadNotConfirmed = 28407;
-inline constexpr int kApplicationName = 246;  // "Morvane Valve": the division of a selection
 
 }  // namespace veritom::ids

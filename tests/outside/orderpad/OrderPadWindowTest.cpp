@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "CompoundWriter.h"
+#include "NextModal.h"
 #include "OrderList.h"
 #include "OrderPadTexts.h"
 #include "OrderPadWindow.h"
@@ -83,6 +85,21 @@ TEST_F(OrderPadWindowTest, ReceivedPartsAreListedAndKept) {
     EXPECT_EQ(table->model()->rowCount(), 0);
     reread.Load();
     EXPECT_TRUE(reread.Lines().isEmpty());
+}
+
+// The user agreed to remove the parts they saw; one that came in meanwhile stays.
+TEST_F(OrderPadWindowTest, RemoveAllSparesAPartThatArrivesWhileAsking) {
+    OrderList list(ListPath());
+    list.Load();
+    OrderPadWindow window(list);
+    window.TakeDocument(Document(2));
+    veritom::test::OnNextModal([&](QWidget* box) {
+        EXPECT_EQ(window.TakeDocument(Document(1, "Other.exe")).status, Status::Done);
+        qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+    });
+    window.findChild<QAction*>(QStringLiteral("removeAllAction"))->trigger();
+    ASSERT_EQ(list.Lines().size(), 1);
+    EXPECT_EQ(list.Lines()[0].sender, QStringLiteral("Other.exe"));
 }
 
 TEST_F(OrderPadWindowTest, DamagedDocumentIsRefusedAndAddsNothing) {
