@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "app/AppStrings.h"
-#include "app/ConfigStore.h"
 #include "app/VeritomAppInterface.h"
+#include "base/ConfigStore.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
 #include "base/NameMatch.h"

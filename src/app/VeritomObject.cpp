@@ -4,10 +4,10 @@
 #include <cctype>
 
 #include "app/AppStrings.h"
-#include "app/ConfigStore.h"
 #include "app/SelectionDialogs.h"
 #include "app/SelectionFile.h"
 #include "app/VeritomAppInterface.h"
+#include "base/ConfigStore.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
 #include "base/NameMatch.h"

@@ -4,7 +4,6 @@
 
 #include "app/AppStrings.h"
 #include "app/CommandIds.h"
-#include "app/ConfigStore.h"
 #include "app/NotAvailable.h"
 #include "app/SelectionFile.h"
 #include "app/VeritomObject.h"
@@ -20,6 +19,7 @@
 #include "app/ui/QtSelectionDialogs.h"
 #include "app/ui/TaskEvent.h"
 #include "app/ui/VeritomView.h"
+#include "base/ConfigStore.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "data/DaoException.h"

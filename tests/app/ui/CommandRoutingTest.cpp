@@ -5,8 +5,8 @@
 
 #include "ShellFixture.h"
 #include "app/CommandIds.h"
-#include "app/ConfigStore.h"
 #include "app/ui/FileDialog.h"
+#include "base/ConfigStore.h"
 
 namespace veritom::test {
 namespace {
