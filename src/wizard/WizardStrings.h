@@ -36,6 +36,7 @@ inline constexpr int kChooseConstruction = 28214;
 inline constexpr int kChooseTermination = 28215;
 inline constexpr int kChooseEnclosure = 28216;
 inline constexpr int kNoVoltageOffered = 28217;
+inline constexpr int kSolenoidStepNotOpen = 28218;
 
 // Selection Complete.
 inline constexpr int kSelectionCompleteTitle = 28220;

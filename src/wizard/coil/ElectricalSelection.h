@@ -53,6 +53,8 @@ public:
     int GetVoltageIndex() const { return m_voltageIndex; }
     const CVoltageLists& GetLists() const { return m_lists; }
     const LocationState& GetLocation() const { return m_location; }
+    // The environments the last query found for the chosen voltage.
+    const std::vector<LocationEntry>& GetLocationEntries() const { return m_locations; }
 
     // Another current: its list is shown with its default selected and the environments
     // are asked again. False when it is the checked one already (nothing is asked).
