@@ -150,6 +150,12 @@ ISelectionDialogs& CVeritomApp::GetDialogs() {
     return *m_dialogs;
 }
 
+std::unique_ptr<ISelectionDialogs> CVeritomApp::ReplaceDialogs(
+    std::unique_ptr<ISelectionDialogs> dialogs) {
+    std::swap(dialogs, m_dialogs);
+    return dialogs;
+}
+
 CVeritomView* CVeritomApp::GetView() const {
     return m_frame ? m_frame->View() : nullptr;
 }

@@ -53,6 +53,10 @@ public:
     std::string GetVeritomRootPath() const override;
     IConfigStore& GetConfigStore() override;
     ISelectionDialogs& GetDialogs() override;
+    // Puts dialogs in place of the ones the selection objects open and returns those (tests
+    // wrap the program's dialogs to answer a step they do not drive). Workflows created
+    // before keep the dialogs they were given.
+    std::unique_ptr<ISelectionDialogs> ReplaceDialogs(std::unique_ptr<ISelectionDialogs> dialogs);
     void RefreshButtonPanel() override;
     void RedrawMainWindow() override;
     void SetDocumentTitle(const std::string& title) override;
