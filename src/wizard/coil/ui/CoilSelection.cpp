@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "base/DialogResult.h"
@@ -26,7 +27,7 @@ namespace {
 
 constexpr int kVoltageListMinimumWidth = 260;
 constexpr int kVoltageListMinimumHeight = 150;
-constexpr int kDescriptionMinimumHeight = 70;
+constexpr int kDescriptionLines = 4;
 // How the progress display of the wizard dialogs is told what is loading.
 constexpr const char* kProgressSecondPart = "200";
 
@@ -38,7 +39,12 @@ QPlainTextEdit* MakeDescriptionBox(const char* name, QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
-    box->setMinimumHeight(kDescriptionMinimumHeight);
+    // Tab goes from choice to choice; the text can still be selected with the mouse.
+    box->setFocusPolicy(Qt::ClickFocus);
+    // Room for a few lines of the longest descriptions; longer ones scroll.
+    const int margins =
+        2 * box->frameWidth() + 2 * static_cast<int>(box->document()->documentMargin());
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * kDescriptionLines + margins);
     return box;
 }
 

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "base/DialogResult.h"
@@ -24,9 +25,9 @@ namespace {
 
 constexpr QSize kPictureSize(110, 110);
 constexpr int kListMinimumWidth = 240;
-constexpr int kListMinimumHeight = 90;
+constexpr int kListMinimumHeight = 110;
 constexpr int kDescriptionMinimumWidth = 260;
-constexpr int kDescriptionMinimumHeight = 64;
+constexpr int kDescriptionLines = 3;
 constexpr const char* kProgressSecondPart = "200";
 
 QString Text(int id) {
@@ -37,7 +38,13 @@ QPlainTextEdit* MakeDescriptionBox(const char* name, QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
-    box->setMinimumSize(kDescriptionMinimumWidth, kDescriptionMinimumHeight);
+    // Tab goes from choice to choice; the text can still be selected with the mouse.
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setMinimumWidth(kDescriptionMinimumWidth);
+    // Room for a few lines of the longest descriptions; longer ones scroll.
+    const int margins =
+        2 * box->frameWidth() + 2 * static_cast<int>(box->document()->documentMargin());
+    box->setMinimumHeight(box->fontMetrics().lineSpacing() * kDescriptionLines + margins);
     return box;
 }
 
@@ -97,6 +104,8 @@ void CCoilSelectionAdditional::BuildControls() {
     m_constructions->setObjectName(QStringLiteral("constructionList"));
     m_constructions->setMinimumSize(kListMinimumWidth, kListMinimumHeight);
     m_constructionDescription = MakeDescriptionBox("constructionDescription", constructionGroup);
+    // Beside the list it may grow with the list; below a drop-down it keeps its lines.
+    m_constructionDescription->setMinimumHeight(kListMinimumHeight);
     auto* constructionLayout = new QHBoxLayout(constructionGroup);
     constructionLayout->addWidget(m_constructions, 1);
     constructionLayout->addWidget(m_constructionDescription, 1);
@@ -105,6 +114,7 @@ void CCoilSelectionAdditional::BuildControls() {
     m_terminations = new CTabComboBox(terminationGroup);
     m_terminations->setObjectName(QStringLiteral("terminationList"));
     m_terminationDescription = MakeDescriptionBox("terminationDescription", terminationGroup);
+    m_terminationDescription->setMaximumHeight(m_terminationDescription->minimumHeight());
     m_terminationPicture = MakePicture("terminationPicture", terminationGroup);
     auto* terminationLayout = new QGridLayout(terminationGroup);
     terminationLayout->addWidget(m_terminations, 0, 0);
@@ -116,6 +126,7 @@ void CCoilSelectionAdditional::BuildControls() {
     m_enclosures = new CTabComboBox(enclosureGroup);
     m_enclosures->setObjectName(QStringLiteral("enclosureList"));
     m_enclosureDescription = MakeDescriptionBox("enclosureDescription", enclosureGroup);
+    m_enclosureDescription->setMaximumHeight(m_enclosureDescription->minimumHeight());
     m_enclosurePicture = MakePicture("enclosurePicture", enclosureGroup);
     auto* enclosureLayout = new QGridLayout(enclosureGroup);
     enclosureLayout->addWidget(m_enclosures, 0, 0);
