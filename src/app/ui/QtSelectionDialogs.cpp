@@ -3,13 +3,14 @@
 #include "app/AppStrings.h"
 #include "app/CmdUI.h"
 #include "app/CommandIds.h"
-#include "app/ConfigStore.h"
+#include "base/ConfigStore.h"
 #include "app/NotAvailable.h"
 #include "app/VeritomObject.h"
 #include "app/ui/CommandRouter.h"
 #include "app/ui/VeritomApp.h"
 #include "wizard/coil/ui/CoilSelection.h"
 #include "wizard/complete/ui/SelectionCompleted.h"
+#include "tools/units/ui/UnitConverter.h"
 #include "wizard/ui/ReSelDlg.h"
 #include "wizard/valvetype/ui/ValveTypeDialog.h"
 
@@ -95,7 +96,8 @@ void CQtSelectionDialogs::RunInterchange(const CDialogContext&) {
 }
 
 void CQtSelectionDialogs::RunUnitConversion(const CDialogContext&) {
-    NotAvailable(ids::kNameUnitConversion);
+    CUnitConverter dialog(m_parent());
+    dialog.Run();
 }
 
 void CQtSelectionDialogs::RunStartupScreens(const CDialogContext&) {

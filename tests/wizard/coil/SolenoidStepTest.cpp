@@ -9,7 +9,7 @@
 
 #include "CoilRecords.h"
 #include "ShellFixture.h"
-#include "app/ConfigStore.h"
+#include "base/ConfigStore.h"
 #include "data/ui/Lead.h"
 #include "model/ValveObject.h"
 #include "wizard/complete/ui/SelectionCompleted.h"
