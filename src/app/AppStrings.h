@@ -48,6 +48,13 @@ inline constexpr int kMenuVeldorOnTheWeb = 27060;
 inline constexpr int kMenuVeldorHomePage = 27061;
 inline constexpr int kMenuAbout = 27062;
 
+// Status bar hints: a main menu text's hint is its id plus kHintOffset.
+inline constexpr int kHintOffset = 200;
+inline constexpr int kHintSpecialityValves = 27290;
+inline constexpr int kHintInterchange = 27291;
+inline constexpr int kHintUnitConversion = 27292;
+inline constexpr int kHintLanguage = 27293;
+
 // Main window.
 inline constexpr int kStatusReady = 27070;
 inline constexpr int kToolbarTitle = 27071;

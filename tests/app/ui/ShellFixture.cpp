@@ -164,8 +164,12 @@ std::vector<bool> ShellTest::ButtonStates() {
     return states;
 }
 
+// The title as the window shows it: the unsaved-changes mark in place of "[*]".
 std::string ShellTest::WindowTitle() {
-    return Frame().windowTitle().toStdString();
+    QString title = Frame().windowTitle();
+    title.replace(QStringLiteral("[*]"),
+                  Frame().isWindowModified() ? QStringLiteral("*") : QString());
+    return title.toStdString();
 }
 
 int ShellTest::LanguageIndex(const std::string& code) {

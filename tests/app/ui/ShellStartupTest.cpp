@@ -27,7 +27,7 @@ TEST_F(StartupTest, StagedInstallationOpensANewSelection) {
     EXPECT_TRUE(m_messages.boxes.empty()) << m_messages.Texts().front();
     EXPECT_EQ(App().GetLanguageCode(), "EN");
     EXPECT_TRUE(Object().GetDatabase().IsOpen());
-    EXPECT_EQ(WindowTitle(), " Veritom Morvane Valve - New Selection - Untitled");
+    EXPECT_EQ(WindowTitle(), "Veritom Morvane Valve - New Selection - Untitled");
     EXPECT_EQ(ButtonText(0), "Valve Type");
     EXPECT_EQ(ButtonText(3), "Part Number");
     EXPECT_EQ(ButtonStates(), (std::vector<bool>{true, false, false, false}));
