@@ -24,5 +24,7 @@ void AddUnitCommands(CommandTable& table);
 void AddRecordCommands(CommandTable& table);
 // "dump": a selection file, header to record.
 void AddSelectionFileCommands(CommandTable& table);
+// "rapid" and "interchange": the rapid selection walk and the competitor interchange.
+void AddToolCommands(CommandTable& table);
 
 }  // namespace veritom::cli
