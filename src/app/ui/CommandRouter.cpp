@@ -9,6 +9,7 @@
 #include "app/VeritomObject.h"
 #include "app/ui/DocumentCommands.h"
 #include "app/ui/LanguageSwitcher.h"
+#include "app/ui/ToolWiring.h"
 #include "app/ui/VeritomApp.h"
 
 namespace veritom {
@@ -123,7 +124,7 @@ bool CCommandRouter::OnCommand(int commandId) {
             m_app.OpenHomePage();
             return true;
         case cmd::kTipOfTheDay:
-            ShowNotAvailable(ids::kNameTipOfTheDay);
+            ShowTipOfTheDay(m_app);
             return true;
         case cmd::kAppAbout:
             m_app.ShowAbout();
@@ -133,9 +134,7 @@ bool CCommandRouter::OnCommand(int commandId) {
             return true;
         case cmd::kStartupScreens:
             object->ShowStartupScreens();
-            if (m_app.GetCommandLine().ShowSplash()) {
-                ShowNotAvailable(ids::kNameTipOfTheDay);
-            }
+            ShowStartupTip(m_app);
             return true;
         default:
             break;

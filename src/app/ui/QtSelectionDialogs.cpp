@@ -2,6 +2,9 @@
 
 #include "app/AppStrings.h"
 #include "app/NotAvailable.h"
+#include "app/ui/ToolWiring.h"
+#include "app/ui/VeritomApp.h"
+#include "tools/interchange/ui/PartInterchangeDlg.h"
 #include "wizard/ui/ReSelDlg.h"
 #include "wizard/valvetype/ui/ValveTypeDialog.h"
 
@@ -53,8 +56,8 @@ void CQtSelectionDialogs::RunSpecialityValves(const CDialogContext&) {
     NotAvailable(ids::kNameSpecialityValves);
 }
 
-void CQtSelectionDialogs::RunInterchange(const CDialogContext&) {
-    NotAvailable(ids::kNameInterchange);
+void CQtSelectionDialogs::RunInterchange(const CDialogContext& context) {
+    CPartInterchangeDlg(context, m_parent()).Run();
 }
 
 void CQtSelectionDialogs::RunUnitConversion(const CDialogContext&) {
@@ -62,7 +65,7 @@ void CQtSelectionDialogs::RunUnitConversion(const CDialogContext&) {
 }
 
 void CQtSelectionDialogs::RunStartupScreens(const CDialogContext&) {
-    NotAvailable(ids::kNameStartupScreens);
+    RunDisclaimerAndWelcome(*VeritomApp(), m_parent());
 }
 
 }  // namespace veritom

@@ -27,10 +27,14 @@ std::string MustDefine(const std::string& signature) {
 TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
     struct Case {
         int command;
-        std::string box;     // the one message box expected, or empty
-        std::string opened;  // the end of the document or page opened, or empty
-        std::string help;    // the end of the help file and topic shown, or empty
+        std::string box;               // the one message box expected, or empty
+        std::string opened;            // the end of the document or page opened, or empty
+        std::string help;              // the end of the help file and topic shown, or empty
+        const char* dialog = nullptr;  // the dialog the command opens (closed at once), or none
     };
+    const std::string interchangeNotice =
+        "The interchange proposes a Morvane valve of equal function. Check ratings, dimensions "
+        "and approvals before replacing a competitor valve.";
     const std::string host = "https://www.veldor-kastrel.example";
     const Case cases[] = {
         {cmd::kToolsOptions, MustDefine("OnToolOptions()"), "", ""},
@@ -59,13 +63,13 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         {cmd::kVeldorHomePage, "", host, ""},
         {cmd::kViewOrderPad, NotAvailable("OrderPad"), "", ""},
         {cmd::kToolsAddToOrderPad, "", "", ""},
-        {cmd::kToolsRapidSelection, NotAvailable("Rapid Selection"), "", ""},
-        {cmd::kTipOfTheDay, NotAvailable("Tip of the Day"), "", ""},
-        {cmd::kAppAbout, NotAvailable("About Veritom"), "", ""},
+        {cmd::kToolsRapidSelection, "", "", "", "rapidSeriesDialog"},
+        {cmd::kTipOfTheDay, "", "", "", "tipDialog"},
+        {cmd::kAppAbout, "", "", "", "aboutDialog"},
         {cmd::kCadDrawing, "", "", ""},
         {cmd::kCadPreferences, "", "", ""},
         {cmd::kUserMenuFirst, NotAvailable("Speciality Valves"), "", ""},
-        {cmd::kUserMenuFirst + 1, NotAvailable("Competitor Part Number Interchange"), "", ""},
+        {cmd::kUserMenuFirst + 1, interchangeNotice, "", "", "interchangeDialog"},
         {cmd::kUserMenuFirst + 2, NotAvailable("Unit Conversion"), "", ""},
         {cmd::kUserMenuFirst + 3, "", "", ""},
         {cmd::kUserMenuLast, "", "", ""},
@@ -78,7 +82,11 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         m_messages.boxes.clear();
         m_messages.opened.clear();
         m_messages.help.clear();
+        if (c.dialog) {
+            Dialogs().Expect(QLatin1String(c.dialog), [](QDialog& dialog) { dialog.reject(); });
+        }
         App().SendCommand(c.command);
+        EXPECT_TRUE(Dialogs().AllHandled());
         EXPECT_EQ(m_messages.Texts(),
                   c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box});
         ASSERT_EQ(m_messages.opened.size(), c.opened.empty() ? 0u : 1u);

@@ -1,0 +1,115 @@
+#include "tools/startup/ui/SplashWnd.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTimerEvent>
+
+namespace veritom {
+
+namespace {
+
+CSplashWnd* g_splash = nullptr;
+
+bool IsInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonDblClick:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+bool CSplashWnd::ShowSplashScreen(const QImage& picture, QWidget* owner,
+                                  std::function<void()> onClosed) {
+    if (g_splash || picture.isNull()) {
+        return false;
+    }
+    g_splash = new CSplashWnd(picture, owner, std::move(onClosed));
+    g_splash->show();
+    g_splash->repaint();
+    return true;
+}
+
+CSplashWnd* CSplashWnd::Current() {
+    return g_splash;
+}
+
+CSplashWnd::CSplashWnd(const QImage& picture, QWidget* owner, std::function<void()> onClosed)
+    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint),
+      m_picture(picture),
+      m_owner(owner),
+      m_onClosed(std::move(onClosed)) {
+    setObjectName(QStringLiteral("splashWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setCursor(Qt::ArrowCursor);
+    setFixedSize(m_picture.size());
+    QRect frame(QPoint(0, 0), size());
+    if (owner && owner->isVisible()) {
+        frame.moveCenter(owner->frameGeometry().center());
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        frame.moveCenter(screen->availableGeometry().center());
+    }
+    move(frame.topLeft());
+    m_timer = startTimer(kShowMilliseconds);
+    qApp->installEventFilter(this);
+}
+
+CSplashWnd::~CSplashWnd() {
+    qApp->removeEventFilter(this);
+    if (g_splash == this) {
+        g_splash = nullptr;
+    }
+}
+
+void CSplashWnd::HideSplashScreen() {
+    if (m_closing) {
+        return;
+    }
+    m_closing = true;
+    killTimer(m_timer);
+    qApp->removeEventFilter(this);
+    g_splash = nullptr;
+    close();
+    if (m_owner) {
+        m_owner->update();
+    }
+    if (m_onClosed) {
+        m_onClosed();
+    }
+}
+
+void CSplashWnd::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_picture);
+}
+
+void CSplashWnd::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == m_timer) {
+        HideSplashScreen();
+    }
+}
+
+bool CSplashWnd::eventFilter(QObject* watched, QEvent* event) {
+    if (m_closing) {
+        return QWidget::eventFilter(watched, event);
+    }
+    // Taking the key from the shortcuts first keeps it from running a menu command.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (IsInput(event->type())) {
+        HideSplashScreen();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace veritom
