@@ -173,7 +173,10 @@ QWidget* CPartInterchangeDlg::BuildButtonColumn() {
     QPushButton* doneButton = MakeButton(ids::kButtonDone, "doneButton", column);
     QPushButton* reference = MakeButton(ids::kButtonReference, "referenceButton", column);
     QPushButton* help = MakeButton(ids::kButtonHelp, "helpButton", column);
-    doneButton->setDefault(true);
+    // No default button: Enter in the part number edit must not end the dialog.
+    for (QPushButton* button : {m_add, doneButton, reference, help}) {
+        button->setAutoDefault(false);
+    }
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_add);

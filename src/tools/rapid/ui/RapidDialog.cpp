@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,12 +25,12 @@ namespace veritom {
 
 namespace {
 
-constexpr int kColumns = 6;
+constexpr int kColumns = 2;
 constexpr QSize kPictureSize(200, 130);
 constexpr int kIconSize = 16;
-constexpr int kListWidth = 120;
-// The code column of a segment's lines, in dialog units: room for a code of five characters.
-const std::vector<int> kCodeTabStop = {22};
+constexpr int kListWidth = 380;
+// The code column of a segment's lines, in dialog units: room for a code of seven characters.
+const std::vector<int> kCodeTabStop = {32};
 
 using State = CRapidSelection::SegmentState;
 
@@ -43,10 +44,10 @@ QPushButton* MakeButton(int textId, const char* name, QWidget* parent) {
     return button;
 }
 
-// The left three lists of each row open their drop-down at their own width, the right three
-// at twice it, so long texts stay readable at the dialog's right edge.
+// Segments 0-2, 6-8 and 12-14 open their drop-down at the list's own width, the others at
+// twice it.
 int WidthModeOf(int segment) {
-    return segment % kColumns < 3 ? 1 : 2;
+    return segment % 6 < 3 ? 1 : 2;
 }
 
 }  // namespace
@@ -113,6 +114,16 @@ void CRapid2::BuildControls() {
     layout->addLayout(main, 1);
     layout->addWidget(BuildButtonColumn());
 
+    // Tab goes through the build types, the segments in order, the part number and the buttons.
+    QWidget* previous = m_types[CRapidSelection::kSolenoidOnly];
+    for (QWidget* next : m_lists) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    setTabOrder(previous, m_partNumber);
+    setTabOrder(m_partNumber, m_description);
+    setTabOrder(m_description, m_add);
+
     connect(m_typeGroup, &QButtonGroup::idToggled, this, [this](int type, bool checked) {
         if (checked) {
             // Queued: the new type's segments are read from the database.
@@ -129,7 +140,6 @@ QWidget* CRapid2::BuildSegmentGrid() {
         const auto index = static_cast<std::size_t>(k);
         auto* heading = new QLabel(group);
         heading->setObjectName(QStringLiteral("segmentHeading%1").arg(k));
-        heading->setWordWrap(true);
         heading->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         auto* icon = new QLabel(group);
         icon->setObjectName(QStringLiteral("segmentIcon%1").arg(k));
@@ -140,12 +150,6 @@ QWidget* CRapid2::BuildSegmentGrid() {
         list->SetWidthMode(WidthModeOf(k));
         list->setMinimumWidth(kListWidth);
         list->installEventFilter(this);
-        for (QWidget* widget : {static_cast<QWidget*>(heading), static_cast<QWidget*>(icon),
-                                static_cast<QWidget*>(list)}) {
-            QSizePolicy policy = widget->sizePolicy();
-            policy.setRetainSizeWhenHidden(true);
-            widget->setSizePolicy(policy);
-        }
         heading->setBuddy(list);
         auto* top = new QHBoxLayout;
         top->setSpacing(4);
@@ -173,7 +177,10 @@ QWidget* CRapid2::BuildButtonColumn() {
     m_back = MakeButton(ids::kButtonBack, "backButton", column);
     QPushButton* reference = MakeButton(ids::kButtonReference, "referenceButton", column);
     QPushButton* help = MakeButton(ids::kButtonHelp, "helpButton", column);
-    m_done->setDefault(true);
+    // No default button: Enter in a segment's list must not end the dialog.
+    for (QPushButton* button : {m_add, m_done, m_back, reference, help}) {
+        button->setAutoDefault(false);
+    }
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_add);
@@ -211,7 +218,6 @@ void CRapid2::Initialize() {
     ShowPartNumber();
     if (m_rapid.GetBuildType() == CRapidSelection::kNoBuildType) {
         m_done->setEnabled(false);
-        m_back->setDefault(true);
         Messages().Beep();
         return;
     }
@@ -265,7 +271,9 @@ void CRapid2::RunStep(CRapidSelection::Step step) {
 
 void CRapid2::AwaitChoice(int segment) {
     CTabComboBox* list = m_lists[static_cast<std::size_t>(segment)];
-    Emphasize(segment, true);
+    for (int k = 0; k < kRapidSegmentCount; ++k) {
+        Emphasize(k, k == segment);
+    }
     list->setFocus(Qt::OtherFocusReason);
     if (isVisible()) {
         list->showPopup();
@@ -304,7 +312,12 @@ void CRapid2::ShowSegments() {
     for (int k = 0; k < kRapidSegmentCount; ++k) {
         const auto index = static_cast<std::size_t>(k);
         const CRapidSegment& segment = m_rapid.Segment(k);
-        m_headings[index]->setText(QString::fromStdString(segment.heading));
+        const QString heading = QString::fromStdString(segment.heading);
+        m_headings[index]->setText(heading);
+        // Room for the heading in bold with its frame, so emphasizing it never clips it.
+        QFont bold = m_headings[index]->font();
+        bold.setBold(true);
+        m_headings[index]->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(heading) + 6);
         m_headings[index]->setVisible(segment.IsUsed());
         m_lists[index]->setVisible(segment.IsUsed());
         m_icons[index]->setVisible(segment.IsUsed());
@@ -339,6 +352,10 @@ void CRapid2::SyncList(int segment) {
         }
     }
     list->setCurrentIndex(m_rapid.Selected(segment));
+    // The whole line, for a text longer than the closed list shows.
+    list->setToolTip(list->currentIndex() >= 0
+                         ? list->currentText().replace(QLatin1Char('\t'), QStringLiteral("  "))
+                         : QString());
     m_icons[index]->setPixmap(StateIcon(m_rapid.State(segment)));
 }
 
@@ -396,6 +413,8 @@ bool CRapid2::eventFilter(QObject* watched, QEvent* event) {
         for (int k = 0; k < kRapidSegmentCount; ++k) {
             if (watched == m_lists[static_cast<std::size_t>(k)]) {
                 Emphasize(k, focusIn);
+            } else if (focusIn) {
+                Emphasize(k, false);
             }
         }
     }

@@ -1,15 +1,20 @@
 #include "tools/startup/ui/SplashWnd.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QScreen>
 #include <QTimerEvent>
+
+#include "tools/startup/StartupFlow.h"
 
 namespace veritom {
 
 namespace {
 
 CSplashWnd* g_splash = nullptr;
+// Room below the text for the picture's own bottom edge.
+constexpr int kFootMargin = 10;
 
 bool IsInput(QEvent::Type type) {
     switch (type) {
@@ -88,6 +93,20 @@ void CSplashWnd::HideSplashScreen() {
 void CSplashWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, m_picture);
+    // The product's name and version at the foot of the picture, above its bottom edge.
+    QFont versionFont = painter.font();
+    QFont productFont = versionFont;
+    productFont.setBold(true);
+    productFont.setPointSizeF(productFont.pointSizeF() * 1.4);
+    const int versionHeight = QFontMetrics(versionFont).lineSpacing();
+    const int productHeight = QFontMetrics(productFont).lineSpacing();
+    const QRect version(0, height() - kFootMargin - versionHeight, width(), versionHeight);
+    const QRect product(0, version.top() - productHeight, width(), productHeight);
+    painter.setPen(Qt::white);
+    painter.setFont(productFont);
+    painter.drawText(product, Qt::AlignCenter, QString::fromStdString(AboutProductLine()));
+    painter.setFont(versionFont);
+    painter.drawText(version, Qt::AlignCenter, QString::fromStdString(AboutVersionLine()));
 }
 
 void CSplashWnd::timerEvent(QTimerEvent* event) {
