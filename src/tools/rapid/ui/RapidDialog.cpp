@@ -277,6 +277,8 @@ void CRapid2::AwaitChoice(int segment) {
     list->setFocus(Qt::OtherFocusReason);
     if (isVisible()) {
         list->showPopup();
+        // The first line is highlighted, so Enter takes it and the arrow keys move from it.
+        list->view()->setCurrentIndex(list->model()->index(0, 0));
     }
 }
 
