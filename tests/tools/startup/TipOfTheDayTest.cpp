@@ -192,6 +192,26 @@ TEST_F(TipOfTheDayTest, ShowAtStartupAndClose) {
     EXPECT_EQ(m_profile.entries[CTipOfTheDay::kStartUp], "0");
 }
 
+// The tips the installation ships: the same number in both languages, each one line.
+TEST(StagedTips, BothLanguagesShipTheirTips) {
+    std::vector<std::vector<std::string>> tips;
+    for (const char* language : {"EN", "DE"}) {
+        CTipsFile file;
+        ASSERT_TRUE(
+            file.Open(VERITOM_STAGE_DIR "/share/veritom/Tips" + std::string(language) + ".txt"))
+            << language;
+        std::vector<std::string> all;
+        std::string tip;
+        while (file.NextTip(tip) == CTipsFile::Result::Tip && (all.empty() || tip != all.front())) {
+            all.push_back(tip);
+        }
+        tips.push_back(all);
+    }
+    EXPECT_GE(tips[0].size(), 10u);
+    EXPECT_EQ(tips[1].size(), tips[0].size());
+    EXPECT_NE(tips[1].front(), tips[0].front());
+}
+
 TEST(StartupFlow, TheScreensDependOnTheCommandLineAndTheDisclaimer) {
     struct Case {
         bool enabled;
