@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "tools/progress/ProgressCommand.h"
@@ -33,13 +34,23 @@ CProgressWindow::CProgressWindow()
     layout->addWidget(m_line);
     layout->addWidget(m_second);
     layout->addWidget(m_bar);
+    m_second->hide();
     m_timer.setInterval(kDefaultStepMs);
     connect(&m_timer, &QTimer::timeout, this, &CProgressWindow::Step);
+    CentreOnScreen();
+}
+
+void CProgressWindow::CentreOnScreen() {
+    adjustSize();
+    if (const QScreen* display = screen()) {
+        move(display->availableGeometry().center() - rect().center());
+    }
 }
 
 void CProgressWindow::Start(const QString& title) {
     setWindowTitle(title);
     Reset();
+    CentreOnScreen();
     show();
     raise();
 }
@@ -54,6 +65,7 @@ void CProgressWindow::ShowText(const QString& line, const QString& second) {
     } else {
         m_second->setText(second);
     }
+    m_second->setVisible(!m_second->text().isEmpty());
     if (!m_timer.isActive()) {
         m_timer.start();
     }
@@ -64,6 +76,7 @@ void CProgressWindow::Reset() {
     m_timer.setInterval(kDefaultStepMs);
     m_line->clear();
     m_second->clear();
+    m_second->hide();
     m_bar->setValue(0);
 }
 

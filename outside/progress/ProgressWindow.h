@@ -31,6 +31,7 @@ public:
 
 private:
     void Step();
+    void CentreOnScreen();
 
     QLabel* m_line;
     QLabel* m_second;

@@ -1,6 +1,6 @@
 #include "TipProfileStore.h"
 
-#include "app/ConfigStore.h"
+#include "base/ConfigStore.h"
 
 namespace veritom {
 

@@ -4,9 +4,10 @@
 #include <cctype>
 
 #include "app/AppStrings.h"
-#include "app/ConfigStore.h"
 #include "app/SelectionDialogs.h"
+#include "app/SelectionFile.h"
 #include "app/VeritomAppInterface.h"
+#include "base/ConfigStore.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
 #include "base/NameMatch.h"
@@ -166,6 +167,20 @@ bool CVeritomObject::NewData() {
 bool CVeritomObject::LoadData(const std::string&) {
     MustDefine("LoadData()");
     return false;
+}
+
+std::unique_ptr<CPendingSelection> CVeritomObject::ReadData(const std::string&) {
+    MustDefine("ReadData()");
+    return nullptr;
+}
+
+bool CVeritomObject::ApplyData(std::unique_ptr<CPendingSelection>) {
+    MustDefine("ApplyData()");
+    return false;
+}
+
+bool CVeritomObject::CanSwitchLanguage(const LanguageInfo&) {
+    return true;
 }
 
 bool CVeritomObject::SaveData(const std::string&) {

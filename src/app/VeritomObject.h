@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/CmdUI.h"
@@ -9,6 +10,8 @@ namespace veritom {
 
 class IVeritomApp;
 class CProd_BaseObject;
+struct CPendingSelection;
+struct LanguageInfo;
 
 // The information, help and reference menu commands that the selection object serves.
 enum class InfoCommand {
@@ -74,6 +77,12 @@ public:
     virtual std::string GetApplicationName();
     virtual bool NewData();
     virtual bool LoadData(const std::string& path);
+    // Loading in two steps, so that nothing changes before the whole file has been read and
+    // checked: ReadData says what is wrong and returns nothing; ApplyData makes it current.
+    virtual std::unique_ptr<CPendingSelection> ReadData(const std::string& path);
+    virtual bool ApplyData(std::unique_ptr<CPendingSelection> selection);
+    // Whether everything the product needs in language is there; says what is missing.
+    virtual bool CanSwitchLanguage(const LanguageInfo& language);
     virtual bool SaveData(const std::string& path);
     virtual void LanguageSwitched();
     virtual void ShowStartupScreens();

@@ -1,7 +1,6 @@
 #pragma once
 
-// String table ids of the tools: the Unit Conversion dialog, the progress display, rapid
-// selection, the competitor interchange and the start-up screens.
+// String table ids of the tools.
 namespace veritom::ids {
 
 // Unit Conversion (dialog 309).
@@ -70,5 +69,24 @@ inline constexpr int kAboutBuilt = 28452;    // "Built on %s"
 inline constexpr int kAboutProduct = 28453;  // "Veritom %s"
 inline constexpr int kAboutMaker = 28454;
 inline constexpr int kWelcomeHeading = 28455;
+
+// Order pad export.
+inline constexpr int kAddToOrderFailed = 28500;      // "Add to Order Failed!"
+inline constexpr int kOpenOrderPadFailed = 28501;    // "Open OrderPad Failed!"
+inline constexpr int kOrderPadNotInstalled = 28502;  // program path
+inline constexpr int kOrderPadNotStarted = 28503;    // program path
+inline constexpr int kOrderPadNoAnswer = 28504;      // seconds waited
+inline constexpr int kOrderPadRefused = 28505;       // the order pad's reason
+inline constexpr int kOrderPadNotSaved = 28506;      // the order pad's reason
+inline constexpr int kOrderPadNotConfirmed = 28507;
+
+// Selection report.
+inline constexpr int kSoftwareVersion = 314;            // "3.0"
+inline constexpr int kReportViewerTitle = 315;          // "Selection Report Viewer"
+inline constexpr int kMonthJanuary = 989;               // to 1000, "December"
+inline constexpr int kReportLibraryMissing = 28550;     // library name
+inline constexpr int kReportEntryPointMissing = 28551;  // library name, entry point
+inline constexpr int kReportNoPrinter = 28552;
+inline constexpr int kReportFailed = 28553;  // the library's result code
 
 }  // namespace veritom::ids

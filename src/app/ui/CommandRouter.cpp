@@ -4,13 +4,13 @@
 
 #include "app/AppStrings.h"
 #include "app/CommandIds.h"
-#include "app/ConfigStore.h"
 #include "app/NotAvailable.h"
 #include "app/VeritomObject.h"
 #include "app/ui/DocumentCommands.h"
 #include "app/ui/LanguageSwitcher.h"
 #include "app/ui/ToolWiring.h"
 #include "app/ui/VeritomApp.h"
+#include "base/ConfigStore.h"
 
 namespace veritom {
 

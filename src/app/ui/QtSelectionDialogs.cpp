@@ -5,6 +5,7 @@
 #include "app/ui/ToolWiring.h"
 #include "app/ui/VeritomApp.h"
 #include "tools/interchange/ui/PartInterchangeDlg.h"
+#include "tools/units/ui/UnitConverter.h"
 #include "wizard/ui/ReSelDlg.h"
 #include "wizard/valvetype/ui/ValveTypeDialog.h"
 
@@ -61,7 +62,8 @@ void CQtSelectionDialogs::RunInterchange(const CDialogContext& context) {
 }
 
 void CQtSelectionDialogs::RunUnitConversion(const CDialogContext&) {
-    NotAvailable(ids::kNameUnitConversion);
+    CUnitConverter dialog(m_parent());
+    dialog.Run();
 }
 
 void CQtSelectionDialogs::RunStartupScreens(const CDialogContext&) {

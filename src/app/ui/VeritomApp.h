@@ -19,6 +19,7 @@ class CConfigStore;
 class CDaoException;
 class CDocumentCommands;
 class CLanguageSwitcher;
+class CLocalProgressTransport;
 class CLanguageBundle;
 class CMainFrame;
 class IMessageSink;
@@ -117,7 +118,8 @@ protected:
     void SetDisplayName(std::string name);
     // Creates the main frame around view (the single document window).
     void CreateDocumentWindow(std::unique_ptr<CVeritomView> view);
-    // New selection, or the file named on the command line.
+    // Opens the file named on the command line, if any; run once the main window shows, so
+    // that what it says appears over the window.
     bool ProcessShellCommand();
     // The command line without the program's name.
     static std::vector<std::string> ProgramArguments();
@@ -131,6 +133,7 @@ private:
     std::unique_ptr<CQtMessageSink> m_sink;
     IMessageSink* m_previousSink = nullptr;
     std::unique_ptr<ISelectionDialogs> m_dialogs;
+    std::unique_ptr<CLocalProgressTransport> m_progress;
     std::unique_ptr<CVeritomObject> m_object;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CDocumentCommands> m_documents;

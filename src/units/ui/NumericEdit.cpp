@@ -43,7 +43,7 @@ double CNumericEdit::GetNumber() const {
 }
 
 void CNumericEdit::keyPressEvent(QKeyEvent* event) {
-    if (!TypesCharacter(*event)) {
+    if (isReadOnly() || !TypesCharacter(*event)) {
         QLineEdit::keyPressEvent(event);
         return;
     }

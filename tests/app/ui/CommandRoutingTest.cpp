@@ -5,8 +5,8 @@
 
 #include "ShellFixture.h"
 #include "app/CommandIds.h"
-#include "app/ConfigStore.h"
 #include "app/ui/FileDialog.h"
+#include "base/ConfigStore.h"
 
 namespace veritom::test {
 namespace {
@@ -27,10 +27,10 @@ std::string MustDefine(const std::string& signature) {
 TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
     struct Case {
         int command;
-        std::string box;               // the one message box expected, or empty
-        std::string opened;            // the end of the document or page opened, or empty
-        std::string help;              // the end of the help file and topic shown, or empty
-        const char* dialog = nullptr;  // the dialog the command opens (closed at once), or none
+        std::string box;      // the one message box expected, or empty
+        std::string opened;   // the end of the document or page opened, or empty
+        std::string help;     // the end of the help file and topic shown, or empty
+        QString dialog = {};  // the object name of the window it opens, or empty
     };
     const std::string interchangeNotice =
         "The interchange proposes a Morvane valve of equal function. Check ratings, dimensions "
@@ -63,14 +63,14 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         {cmd::kVeldorHomePage, "", host, ""},
         {cmd::kViewOrderPad, NotAvailable("OrderPad"), "", ""},
         {cmd::kToolsAddToOrderPad, "", "", ""},
-        {cmd::kToolsRapidSelection, "", "", "", "rapidSeriesDialog"},
-        {cmd::kTipOfTheDay, "", "", "", "tipDialog"},
-        {cmd::kAppAbout, "", "", "", "aboutDialog"},
+        {cmd::kToolsRapidSelection, "", "", "", QStringLiteral("rapidSeriesDialog")},
+        {cmd::kTipOfTheDay, "", "", "", QStringLiteral("tipDialog")},
+        {cmd::kAppAbout, "", "", "", QStringLiteral("aboutDialog")},
         {cmd::kCadDrawing, "", "", ""},
         {cmd::kCadPreferences, "", "", ""},
         {cmd::kUserMenuFirst, NotAvailable("Speciality Valves"), "", ""},
-        {cmd::kUserMenuFirst + 1, interchangeNotice, "", "", "interchangeDialog"},
-        {cmd::kUserMenuFirst + 2, NotAvailable("Unit Conversion"), "", ""},
+        {cmd::kUserMenuFirst + 1, interchangeNotice, "", "", QStringLiteral("interchangeDialog")},
+        {cmd::kUserMenuFirst + 2, "", "", "", QStringLiteral("unitConverterDialog")},
         {cmd::kUserMenuFirst + 3, "", "", ""},
         {cmd::kUserMenuLast, "", "", ""},
         // The panel has four buttons; identifiers past them route nowhere.
@@ -82,8 +82,8 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         m_messages.boxes.clear();
         m_messages.opened.clear();
         m_messages.help.clear();
-        if (c.dialog) {
-            Dialogs().Expect(QLatin1String(c.dialog), [](QDialog& dialog) { dialog.reject(); });
+        if (!c.dialog.isEmpty()) {
+            Dialogs().Expect(c.dialog, [](QDialog& dialog) { dialog.reject(); });
         }
         App().SendCommand(c.command);
         EXPECT_TRUE(Dialogs().AllHandled());

@@ -72,6 +72,10 @@ TEST(UnitControls, ANumericBoxTakesOnlyWhatMakesANumber) {
     QApplication::clipboard()->setText(QStringLiteral("7,25"));
     box.paste();
     EXPECT_EQ(box.text(), QStringLiteral("7.25"));
+
+    box.setReadOnly(true);  // a result box
+    Type(box, QStringLiteral("1"));
+    EXPECT_EQ(box.text(), QStringLiteral("7.25"));
     EXPECT_TRUE(messages.boxes.empty());
 }
 

@@ -66,6 +66,10 @@ std::optional<QString> CLocalProgressTransport::Request(const QString& text) {
     QElapsedTimer waited;
     waited.start();
     while (true) {
+        if (!m_socket.isOpen()) {  // the program closed while we waited
+            m_socket.abort();
+            return std::nullopt;
+        }
         in.startTransaction();
         QString answer;
         in >> answer;
