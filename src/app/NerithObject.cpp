@@ -19,6 +19,8 @@
 #include "data/Recordset.h"
 #include "data/StoredQueries.h"
 #include "model/ValveObject.h"
+#include "tools/orderpad/OrderPad.h"
+#include "tools/orderpad/OrderPadExport.h"
 
 namespace veritom {
 
@@ -63,10 +65,12 @@ const char* CategoryOf(InfoCommand command) {
 CNerithObject::CNerithObject(IVeritomApp& app)
     : CVeritomObject(app),
       m_database(std::make_unique<IDatabase>(app)),
-      m_pages(std::make_unique<CInformationPages>(*m_database, app)) {}
+      m_pages(std::make_unique<CInformationPages>(*m_database, app)),
+      m_report(std::make_unique<CSelectionReport>(app.GetReportLibrary())) {}
 
 CNerithObject::~CNerithObject() {
     m_workflow.reset();
+    m_report.reset();
     m_messages.reset();
     m_pages.reset();
     m_database.reset();
@@ -92,13 +96,17 @@ void CNerithObject::OnUpdateViewSelectionReport(CCmdUI& cmdUI) {
     cmdUI.Enable(IsOrderPadReady());
 }
 
-// The report comes with the report tool; until then the menu items say so.
-void CNerithObject::OnViewSelectionReport() {
-    ShowNotAvailable(ids::kNameSelectionReport);
+ReportSource CNerithObject::CurrentReportSource() {
+    return {m_workflow ? &m_workflow->GetValveData() : nullptr, m_database.get(),
+            m_app.GetLocalPath(), GetRegistryKeyPath()};
 }
 
-void CNerithObject::OnFilePrintSelection(bool) {
-    ShowNotAvailable(ids::kNameSelectionReport);
+void CNerithObject::OnViewSelectionReport() {
+    m_report->Preview(CurrentReportSource());
+}
+
+void CNerithObject::OnFilePrintSelection(bool withPrintDialog) {
+    m_report->Print(CurrentReportSource(), withPrintDialog);
 }
 
 int CNerithObject::ViewReferenceTopic(const std::string&) {
@@ -110,10 +118,13 @@ bool CNerithObject::IsSelectionComplete() {
 }
 
 bool CNerithObject::AddToOrderPad() {
-    if (m_workflow) {
-        m_workflow->AddToOrderPad();
+    if (!m_workflow || !GetOrderPad()) {
+        return false;
     }
-    return false;
+    const CProd_ValveData& record = m_workflow->GetValveData();
+    return veritom::AddToOrderPad(*GetOrderPad(), record.m_PN_CompletePNVAL.Value(),
+                                  LoadString(ids::kApplicationName),
+                                  record.m_PN_PNDescriptionVAL.Value());
 }
 
 bool CNerithObject::PerformButtonAction(int nID) {

@@ -9,10 +9,12 @@
 #include "app/VeritomObject.h"
 #include "data/DialogContext.h"
 #include "model/ValveObject.h"
+#include "tools/report/SelectionReport.h"
 
 namespace veritom {
 
 class CIMsgStoredProc;
+class CSelectionReport;
 class CInformationPages;
 class IDatabase;
 
@@ -105,6 +107,8 @@ private:
     bool RunValveTypeStep();
     bool RunWorkflowStep(int nID);
     CProd_ValveObject::Services WorkflowServices();
+    // What the selection report is made of now.
+    ReportSource CurrentReportSource();
     // The selection database of a language: NetPath, the base name, the code and ".mdb".
     std::string DatabasePath(const std::string& languageCode) const;
     // Says why the database is closed: no usable NetPath, or the file it names.
@@ -114,6 +118,7 @@ private:
     std::unique_ptr<IDatabase> m_database;
     std::unique_ptr<CInformationPages> m_pages;
     std::unique_ptr<CIMsgStoredProc> m_messages;
+    std::unique_ptr<CSelectionReport> m_report;
     std::unique_ptr<CProd_ValveObject> m_workflow;
     std::int32_t m_highestStep = 0;
     bool m_modified = false;

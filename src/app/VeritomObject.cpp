@@ -13,6 +13,7 @@
 #include "base/NameMatch.h"
 #include "base/Paths.h"
 #include "base/StringTable.h"
+#include "tools/orderpad/OrderPad.h"
 
 namespace veritom {
 
@@ -311,6 +312,7 @@ bool CVeritomObject::IsVerificationMode() const {
 }
 
 bool CVeritomObject::SetUpFramework() {
+    m_orderPad = std::make_unique<COrderPad>(m_app.GetOrderPadConnection());
     // No CAD library is supplied with this system, so a product asking for CAD cannot be set up.
     return !IsCADSupported();
 }

@@ -9,6 +9,7 @@
 namespace veritom {
 
 class IVeritomApp;
+class COrderPad;
 class CProd_BaseObject;
 struct CPendingSelection;
 struct LanguageInfo;
@@ -120,6 +121,8 @@ public:
     bool IsVerificationMode() const;
     // Creates the order-pad component (and a CAD component, never for this product).
     bool SetUpFramework();
+    // Nullptr until the framework has been set up.
+    COrderPad* GetOrderPad() { return m_orderPad.get(); }
 
     bool IsOrderPadReady() const { return m_orderPadReady; }
     const std::string& GetCurrentFileName() const { return m_currentFileName; }
@@ -143,6 +146,7 @@ protected:
     void MustDefine(const std::string& signature, const char* article = "a") const;
 
     IVeritomApp& m_app;
+    std::unique_ptr<COrderPad> m_orderPad;
     bool m_selectionComplete = false;
     bool m_outputAvailable = false;
     bool m_orderPadReady = false;

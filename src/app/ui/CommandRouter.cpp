@@ -11,6 +11,9 @@
 #include "app/ui/ToolWiring.h"
 #include "app/ui/VeritomApp.h"
 #include "base/ConfigStore.h"
+#include "tools/orderpad/OrderPad.h"
+#include "tools/orderpad/OrderPadExport.h"
+#include "tools/orderpad/OrderPadLanguage.h"
 
 namespace veritom {
 
@@ -109,9 +112,12 @@ bool CCommandRouter::OnCommand(int commandId) {
             documents.OnFileSaveAs();
             return true;
         case cmd::kViewOrderPad:
-            ShowNotAvailable(ids::kNameOrderPad);
+            if (COrderPad* orderPad = object->GetOrderPad()) {
+                ViewOrderPad(*orderPad, m_app.GetConfigStore(), m_app.GetLanguageCode());
+            }
             return true;
         case cmd::kToolsAddToOrderPad:
+            SetUpOrderPadLanguage(m_app.GetConfigStore(), m_app.GetLanguageCode());
             object->AddToOrderPad();
             return true;
         case cmd::kToolsRapidSelection:

@@ -23,8 +23,10 @@
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "data/DaoException.h"
+#include "tools/orderpad/ui/LocalOrderPadConnection.h"
 #include "tools/progress/Progress.h"
 #include "tools/progress/ui/LocalProgressTransport.h"
+#include "tools/report/ui/ReportLibraryLoader.h"
 
 namespace veritom {
 
@@ -60,6 +62,8 @@ CVeritomApp::~CVeritomApp() {
     m_languages.reset();
     m_documents.reset();
     m_object.reset();
+    m_orderPad.reset();
+    m_reportLibrary.reset();
     m_userMenuItems.clear();
     if (m_sink) {
         SetMessageSink(m_previousSink);
@@ -153,6 +157,23 @@ IConfigStore& CVeritomApp::GetConfigStore() {
 
 ISelectionDialogs& CVeritomApp::GetDialogs() {
     return *m_dialogs;
+}
+
+// The order pad program lives in the shared data directory, known once the configuration
+// has been read.
+IOrderPadConnection& CVeritomApp::GetOrderPadConnection() {
+    if (!m_orderPad) {
+        m_orderPad =
+            std::make_unique<CLocalOrderPadConnection>(QString::fromStdString(GetNetPath()));
+    }
+    return *m_orderPad;
+}
+
+IReportLibrary& CVeritomApp::GetReportLibrary() {
+    if (!m_reportLibrary) {
+        m_reportLibrary = std::make_unique<CReportLibraryLoader>();
+    }
+    return *m_reportLibrary;
 }
 
 CVeritomView* CVeritomApp::GetView() const {

@@ -19,7 +19,9 @@ class CConfigStore;
 class CDaoException;
 class CDocumentCommands;
 class CLanguageSwitcher;
+class CLocalOrderPadConnection;
 class CLocalProgressTransport;
+class CReportLibraryLoader;
 class CLanguageBundle;
 class CMainFrame;
 class IMessageSink;
@@ -54,6 +56,8 @@ public:
     std::string GetVeritomRootPath() const override;
     IConfigStore& GetConfigStore() override;
     ISelectionDialogs& GetDialogs() override;
+    IOrderPadConnection& GetOrderPadConnection() override;
+    IReportLibrary& GetReportLibrary() override;
     void RefreshButtonPanel() override;
     void RedrawMainWindow() override;
     void SetDocumentTitle(const std::string& title) override;
@@ -134,6 +138,8 @@ private:
     IMessageSink* m_previousSink = nullptr;
     std::unique_ptr<ISelectionDialogs> m_dialogs;
     std::unique_ptr<CLocalProgressTransport> m_progress;
+    std::unique_ptr<CLocalOrderPadConnection> m_orderPad;
+    std::unique_ptr<CReportLibraryLoader> m_reportLibrary;
     std::unique_ptr<CVeritomObject> m_object;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CDocumentCommands> m_documents;
