@@ -4,7 +4,8 @@
 
 namespace veritom {
 
-struct CDialogContext;
+class COrderPad;
+class IConfigStore;
 
 // What a tool dialog hands to the order pad: the part, the division it is ordered from and
 // its description. Quantity, modification and customer notes are the order pad's fixed ones.
@@ -14,9 +15,17 @@ struct COrderPadLine {
     std::string description;
 };
 
-// Add to OrderPad of the tool dialogs; an empty part number sends and shows nothing. The
-// order pad component is not part of this build yet, so the call says that it is not
-// available and reports failure.
-bool AddToolPartToOrderPad(const CDialogContext& context, const COrderPadLine& line);
+// Where the tool dialogs send a part: the selection object's order pad, and the store and
+// language code the order pad's language is set from.
+struct COrderPadTarget {
+    COrderPad* orderPad = nullptr;  // none: the order pad is not available
+    IConfigStore* store = nullptr;
+    std::string languageCode;
+};
+
+// Add to OrderPad of the tool dialogs: sets the order pad's language and adds the part (see
+// AddToOrderPad in tools/orderpad/OrderPadExport.h, which reports a failure). An empty part
+// number sends and shows nothing; without an order pad the call says it is not available.
+bool AddToolPartToOrderPad(const COrderPadTarget& target, const COrderPadLine& line);
 
 }  // namespace veritom

@@ -4,7 +4,6 @@
 #include "app/NotAvailable.h"
 #include "app/ui/ToolWiring.h"
 #include "app/ui/VeritomApp.h"
-#include "tools/interchange/ui/PartInterchangeDlg.h"
 #include "tools/units/ui/UnitConverter.h"
 #include "wizard/ui/ReSelDlg.h"
 #include "wizard/valvetype/ui/ValveTypeDialog.h"
@@ -58,7 +57,7 @@ void CQtSelectionDialogs::RunSpecialityValves(const CDialogContext&) {
 }
 
 void CQtSelectionDialogs::RunInterchange(const CDialogContext& context) {
-    CPartInterchangeDlg(context, m_parent()).Run();
+    RunInterchangeTool(*VeritomApp(), context, m_parent());
 }
 
 void CQtSelectionDialogs::RunUnitConversion(const CDialogContext&) {

@@ -11,6 +11,7 @@
 #include "app/ui/MainFrame.h"
 #include "app/ui/VeritomApp.h"
 #include "tools/ToolStrings.h"
+#include "tools/interchange/ui/PartInterchangeDlg.h"
 #include "tools/rapid/ui/RapidSeriesDialog.h"
 #include "tools/startup/StartupFlow.h"
 #include "tools/startup/ui/AboutDlg.h"
@@ -39,6 +40,12 @@ bool ScreensEnabledByCommandLine() {
     CCmdLineInfo info;
     info.Parse(arguments);
     return info.ShowSplash();
+}
+
+// The tools send parts to the selection object's order pad, in the selector's language.
+COrderPadTarget OrderPadOf(CVeritomApp& app) {
+    CVeritomObject* object = app.GetSelectionObject();
+    return {object ? object->GetOrderPad() : nullptr, &app.GetConfigStore(), app.GetLanguageCode()};
 }
 
 void PostStartupScreens(CVeritomApp& app) {
@@ -101,7 +108,12 @@ void ShowAboutBox(CVeritomApp& app) {
 }
 
 void StartRapidSelection(CVeritomApp& app, const CDialogContext& context) {
-    RunRapidSelectionTool(context, app.GetMainFrame(), app.GetBundle().Bitmap(kStateIconsBitmap));
+    RunRapidSelectionTool(context, OrderPadOf(app), app.GetMainFrame(),
+                          app.GetBundle().Bitmap(kStateIconsBitmap));
+}
+
+void RunInterchangeTool(CVeritomApp& app, const CDialogContext& context, QWidget* parent) {
+    CPartInterchangeDlg(context, OrderPadOf(app), parent).Run();
 }
 
 }  // namespace veritom

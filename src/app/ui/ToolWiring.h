@@ -24,5 +24,7 @@ void ShowTipOfTheDay(CVeritomApp& app);
 void ShowAboutBox(CVeritomApp& app);
 // Tools, Rapid Selection.
 void StartRapidSelection(CVeritomApp& app, const CDialogContext& context);
+// Tools, Competitor Part Number Interchange.
+void RunInterchangeTool(CVeritomApp& app, const CDialogContext& context, QWidget* parent);
 
 }  // namespace veritom

@@ -7,28 +7,50 @@
 #include <functional>
 #include <string>
 
+#include "CompoundReader.h"
+#include "FakeOrderPadConnection.h"
 #include "ToolDatabase.h"
 #include "data/DialogContext.h"
 #include "data/InformationPages.h"
+#include "tools/OrderPadLine.h"
+#include "tools/orderpad/OrderPad.h"
 
 namespace veritom::test {
 
-// The staged database with the pages a tool dialog borrows.
+// The staged database with the pages a tool dialog borrows, and an order pad over a fake
+// connection that keeps the documents sent.
 class CToolContext : public IPageLocations {
 public:
     explicit CToolContext(const std::string& changes = "", const std::string& language = "EN")
-        : m_db(changes, language), m_pages(m_db.Db(), *this) {}
+        : m_db(changes, language), m_pages(m_db.Db(), *this), m_orderPad(connection) {}
 
     std::string GetNetPath() const override { return VERITOM_STAGE_DIR "/share/veritom/"; }
     std::string GetReferenceDir() const override {
         return VERITOM_STAGE_DIR "/share/veritom/Reference/EN";
     }
     CDialogContext Context() { return {m_db.Db(), m_pages, false}; }
+    COrderPadTarget OrderPad() { return {&m_orderPad, nullptr, "EN"}; }
     IDatabase& Db() { return m_db.Db(); }
+
+    // The streams of the one part sent, by name ("Part Number", "Division", ...).
+    std::map<std::string, std::string> SentPart() const {
+        std::map<std::string, std::string> part;
+        if (connection.documents.size() == 1) {
+            for (const auto& [name, text] : ReadCompound(connection.documents.front())) {
+                if (name.rfind("Part*0/", 0) == 0) {
+                    part[name.substr(7)] = text;
+                }
+            }
+        }
+        return part;
+    }
+
+    test::FakeOrderPadConnection connection;
 
 private:
     CToolDatabase m_db;
     CInformationPages m_pages;
+    COrderPad m_orderPad;
 };
 
 // Lets posted requests run until done() holds or three seconds have passed.

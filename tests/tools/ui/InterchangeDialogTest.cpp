@@ -98,12 +98,15 @@ TEST_F(InterchangeDialogTest, TypePickChangeAndOrder) {
         ASSERT_TRUE(add.isEnabled());
         m_messages.boxes.clear();
         add.click();
-        EXPECT_EQ(m_messages.Texts(),
-                  (std::vector<std::string>{"\"OrderPad\" is not available in this version of the "
-                                            "selector."}));
+        EXPECT_TRUE(m_messages.boxes.empty());
+        const auto sent = tools.SentPart();
+        EXPECT_EQ(sent.at("Part Number"), Answer(dialog).toStdString());
+        EXPECT_EQ(sent.at("Division"), "");
+        EXPECT_EQ(sent.at("Description"),
+                  Child<QLabel>(dialog, "answerDescription").text().toStdString());
         ClickButton(dialog, "doneButton");
     });
-    CPartInterchangeDlg dialog(tools.Context());
+    CPartInterchangeDlg dialog(tools.Context(), tools.OrderPad());
     EXPECT_EQ(dialog.Run(), IDOK);
     EXPECT_TRUE(driver.AllHandled());
     EXPECT_TRUE(driver.Unexpected().isEmpty());
@@ -117,7 +120,7 @@ TEST_F(InterchangeDialogTest, AGermanDatabaseShowsGermanTexts) {
         EXPECT_EQ(divisions.itemText(0), QStringLiteral("Morvane Magnetventile"));
         ClickButton(dialog, "doneButton");
     });
-    CPartInterchangeDlg(tools.Context()).Run();
+    CPartInterchangeDlg(tools.Context(), COrderPadTarget{}).Run();
     EXPECT_EQ(m_messages.boxes.at(0).text.rfind("Der Vergleich", 0), 0u);
 }
 

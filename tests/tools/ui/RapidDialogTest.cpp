@@ -108,9 +108,12 @@ TEST_F(RapidDialogTest, FromTheSeriesToAPartNumberAndBack) {
         EXPECT_FALSE(Shown(dialog, "descriptionDisplay").isEmpty());
         ASSERT_TRUE(AddEnabled(dialog));
         ClickButton(dialog, "addToOrderPadButton");
-        EXPECT_EQ(m_messages.Texts(),
-                  (std::vector<std::string>{"\"OrderPad\" is not available in this version of the "
-                                            "selector."}));
+        EXPECT_TRUE(m_messages.boxes.empty());
+        const auto sent = tools.SentPart();
+        EXPECT_EQ(sent.at("Part Number"), partNumber.toStdString());
+        EXPECT_EQ(sent.at("Division"), "Morvane Valve");
+        EXPECT_EQ(sent.at("Description"), Shown(dialog, "descriptionDisplay").toStdString());
+        EXPECT_EQ(sent.at("Quantity"), "1");
 
         // Another body material drops the part number at once.
         Pick(*List(dialog, 1), 1);
@@ -133,7 +136,8 @@ TEST_F(RapidDialogTest, FromTheSeriesToAPartNumberAndBack) {
             ClickButton(*seriesDialog, "cancelButton");
         });
     });
-    RunRapidSelectionTool(tools.Context(), nullptr, CLanguageBundle::ProgramBitmap(kStateIcons));
+    RunRapidSelectionTool(tools.Context(), tools.OrderPad(), nullptr,
+                          CLanguageBundle::ProgramBitmap(kStateIcons));
     EXPECT_TRUE(driver.AllHandled());
     EXPECT_TRUE(driver.Unexpected().isEmpty());
 }
@@ -146,14 +150,14 @@ TEST_F(RapidDialogTest, OneSeriesOpensAtOnceAndNoSeriesSaysSo) {
         CDialogDriver driver;
         driver.Expect(QStringLiteral("rapidDialog"),
                       [](QDialog& dialog) { ClickButton(dialog, "doneButton"); });
-        RunRapidSelectionTool(tools.Context(), nullptr, QImage());
+        RunRapidSelectionTool(tools.Context(), tools.OrderPad(), nullptr, QImage());
         EXPECT_TRUE(driver.AllHandled());
         EXPECT_TRUE(driver.Unexpected().isEmpty());
     }
     {
         CToolContext tools("DELETE FROM RapidSeriesType; DELETE FROM RapidSeries;");
         CDialogDriver driver;
-        RunRapidSelectionTool(tools.Context(), nullptr, QImage());
+        RunRapidSelectionTool(tools.Context(), tools.OrderPad(), nullptr, QImage());
         EXPECT_TRUE(driver.Unexpected().isEmpty());
         EXPECT_EQ(
             m_messages.Texts(),
@@ -170,7 +174,7 @@ TEST_F(RapidDialogTest, ASeriesWithNothingToBuildOnlyGoesBack) {
         EXPECT_TRUE(List(dialog, 1)->isHidden());
         ClickButton(dialog, "backButton");
     });
-    CRapid2 rapid(tools.Context(), "K30", QImage());
+    CRapid2 rapid(tools.Context(), tools.OrderPad(), "K30", QImage());
     EXPECT_EQ(rapid.Run(), IDCANCEL);
     EXPECT_EQ(m_messages.beeps, 1);
     EXPECT_TRUE(driver.AllHandled());

@@ -77,8 +77,9 @@ void ShowChoices(QComboBox* list, const std::vector<T>& entries, int index, Text
 
 }  // namespace
 
-CPartInterchangeDlg::CPartInterchangeDlg(const CDialogContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_interchange(context.database) {
+CPartInterchangeDlg::CPartInterchangeDlg(const CDialogContext& context,
+                                         const COrderPadTarget& orderPad, QWidget* parent)
+    : QDialog(parent), m_context(context), m_orderPad(orderPad), m_interchange(context.database) {
     setObjectName(QStringLiteral("interchangeDialog"));
     setWindowTitle(Text(ids::kInterchangeTitle));
     BuildControls();
@@ -236,7 +237,7 @@ void CPartInterchangeDlg::OnVoltageChosen(int index) {
 }
 
 void CPartInterchangeDlg::OnAddToOrderPad() {
-    AddToolPartToOrderPad(m_context, m_interchange.OrderLine());
+    AddToolPartToOrderPad(m_orderPad, m_interchange.OrderLine());
 }
 
 void CPartInterchangeDlg::Show() {

@@ -22,7 +22,8 @@ class CPartInterchangeDlg : public QDialog {
 public:
     static constexpr int kTemplateId = 1177;
 
-    explicit CPartInterchangeDlg(const CDialogContext& context, QWidget* parent = nullptr);
+    CPartInterchangeDlg(const CDialogContext& context, const COrderPadTarget& orderPad,
+                        QWidget* parent = nullptr);
 
     // Shows the database's opening notice, then the dialog; Done ends it with IDOK.
     int Run();
@@ -44,6 +45,7 @@ private:
     void ShowAnswer();
 
     CDialogContext m_context;
+    COrderPadTarget m_orderPad;
     CPartInterchange m_interchange;
     QComboBox* m_competitors = nullptr;
     QLineEdit* m_partNumber = nullptr;

@@ -52,10 +52,11 @@ int WidthModeOf(int segment) {
 
 }  // namespace
 
-CRapid2::CRapid2(const CDialogContext& context, std::string seriesLink, const QImage& stateIcons,
-                 QWidget* parent)
+CRapid2::CRapid2(const CDialogContext& context, const COrderPadTarget& orderPad,
+                 std::string seriesLink, const QImage& stateIcons, QWidget* parent)
     : QDialog(parent),
       m_context(context),
+      m_orderPad(orderPad),
       m_rapid(context.database, std::move(seriesLink)),
       m_stateIcons(stateIcons) {
     setObjectName(QStringLiteral("rapidDialog"));
@@ -307,7 +308,7 @@ void CRapid2::OnLineChosen(int segment, int line) {
 }
 
 void CRapid2::OnAddToOrderPad() {
-    AddToolPartToOrderPad(m_context, m_rapid.OrderLine());
+    AddToolPartToOrderPad(m_orderPad, m_rapid.OrderLine());
 }
 
 void CRapid2::ShowSegments() {

@@ -26,8 +26,8 @@ public:
     static constexpr int kTemplateId = 1175;
 
     // stateIcons holds the three state pictures side by side (waiting, chosen, to choose).
-    CRapid2(const CDialogContext& context, std::string seriesLink, const QImage& stateIcons,
-            QWidget* parent = nullptr);
+    CRapid2(const CDialogContext& context, const COrderPadTarget& orderPad, std::string seriesLink,
+            const QImage& stateIcons, QWidget* parent = nullptr);
 
     int Run();
 
@@ -56,6 +56,7 @@ private:
     QPixmap StateIcon(CRapidSelection::SegmentState state) const;
 
     CDialogContext m_context;
+    COrderPadTarget m_orderPad;
     CRapidSelection m_rapid;
     QImage m_stateIcons;
     std::array<QLabel*, kRapidSegmentCount> m_headings{};

@@ -25,8 +25,9 @@ QString Text(int id) {
 
 }  // namespace
 
-CRapidSeries::CRapidSeries(const CDialogContext& context, const QImage& stateIcons, QWidget* parent)
-    : QDialog(parent), m_context(context), m_stateIcons(stateIcons) {
+CRapidSeries::CRapidSeries(const CDialogContext& context, const COrderPadTarget& orderPad,
+                           const QImage& stateIcons, QWidget* parent)
+    : QDialog(parent), m_context(context), m_orderPad(orderPad), m_stateIcons(stateIcons) {
     setObjectName(QStringLiteral("rapidSeriesDialog"));
     setWindowTitle(Text(ids::kRapidSeriesTitle));
 
@@ -75,7 +76,8 @@ void CRapidSeries::OnOk() {
         reject();
         return;
     }
-    CRapid2 rapid(m_context, m_series[static_cast<std::size_t>(row)].link, m_stateIcons, this);
+    CRapid2 rapid(m_context, m_orderPad, m_series[static_cast<std::size_t>(row)].link, m_stateIcons,
+                  this);
     if (rapid.Run() == IDOK) {
         done(IDOK);
     }
@@ -86,20 +88,20 @@ int CRapidSeries::Run() {
     return result == QDialog::Rejected ? IDCANCEL : result;
 }
 
-void RunRapidSelectionTool(const CDialogContext& context, QWidget* parent,
-                           const QImage& stateIcons) {
+void RunRapidSelectionTool(const CDialogContext& context, const COrderPadTarget& orderPad,
+                           QWidget* parent, const QImage& stateIcons) {
     const CRapidStart start = DecideRapidStart(context.database);
     switch (start.kind) {
         case CRapidStart::Kind::NoSeries:
             ShowCatalogueMessage(context.database, kRapidNoSeriesMessage);
             break;
         case CRapidStart::Kind::OneSeries: {
-            CRapid2 rapid(context, start.seriesLink, stateIcons, parent);
+            CRapid2 rapid(context, orderPad, start.seriesLink, stateIcons, parent);
             rapid.Run();
             break;
         }
         case CRapidStart::Kind::ChooseSeries: {
-            CRapidSeries series(context, stateIcons, parent);
+            CRapidSeries series(context, orderPad, stateIcons, parent);
             series.Run();
             break;
         }

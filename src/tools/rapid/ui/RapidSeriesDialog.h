@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/DialogContext.h"
+#include "tools/OrderPadLine.h"
 #include "tools/rapid/RapidSeries.h"
 
 class QPlainTextEdit;
@@ -22,8 +23,8 @@ class CRapidSeries : public QDialog {
 public:
     static constexpr int kTemplateId = 113;
 
-    CRapidSeries(const CDialogContext& context, const QImage& stateIcons,
-                 QWidget* parent = nullptr);
+    CRapidSeries(const CDialogContext& context, const COrderPadTarget& orderPad,
+                 const QImage& stateIcons, QWidget* parent = nullptr);
 
     int Run();
 
@@ -31,6 +32,7 @@ private:
     void OnOk();
 
     CDialogContext m_context;
+    COrderPadTarget m_orderPad;
     QImage m_stateIcons;
     std::vector<CRapidSeriesEntry> m_series;
     CColorListBox* m_list = nullptr;
@@ -40,7 +42,7 @@ private:
 
 // Tools, Rapid Selection: says so when there is no series, opens the one series at once, or
 // lets the user choose among several first.
-void RunRapidSelectionTool(const CDialogContext& context, QWidget* parent,
-                           const QImage& stateIcons);
+void RunRapidSelectionTool(const CDialogContext& context, const COrderPadTarget& orderPad,
+                           QWidget* parent, const QImage& stateIcons);
 
 }  // namespace veritom
