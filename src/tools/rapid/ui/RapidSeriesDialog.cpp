@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/DialogResult.h"
 #include "base/MessageSink.h"
@@ -53,9 +54,15 @@ CRapidSeries::CRapidSeries(const CDialogContext& context, const COrderPadTarget&
 
     const CWaitCursor wait;
     m_series = LoadRapidSeries(context.database);
+    // As wide as the longest series text, so none is cut off.
+    int widest = m_list->minimumWidth();
     for (const CRapidSeriesEntry& series : m_series) {
         m_list->AddLine(series.text);
+        widest = std::max(
+            widest, m_list->fontMetrics().horizontalAdvance(QString::fromStdString(series.text)));
     }
+    m_list->setMinimumWidth(widest + m_list->fontMetrics().averageCharWidth() * 4 +
+                            m_list->frameWidth() * 2);
     m_note->setPlainText(QString::fromStdString(
         LookupCatalogueMessage(context.database, kRapidSeriesNote).value_or(std::string())));
     if (!m_series.empty()) {
