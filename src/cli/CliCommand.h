@@ -26,5 +26,7 @@ void AddRecordCommands(CommandTable& table);
 void AddSelectionFileCommands(CommandTable& table);
 // "rapid" and "interchange": the rapid selection walk and the competitor interchange.
 void AddToolCommands(CommandTable& table);
+// "solenoid": the voltages and environments the Solenoid step offers for a selection file.
+void AddSolenoidCommands(CommandTable& table);
 
 }  // namespace veritom::cli

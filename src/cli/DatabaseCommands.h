@@ -11,8 +11,8 @@ namespace veritom::cli {
 // with their parameters.
 void AddDatabaseCommands(CommandTable& table);
 
-// Removes "--db FILE" or "--db=FILE" from args and returns the file, else the default one;
-// nothing, with the reason on standard error, when there is none.
+// Removes "--db FILE" or "--db=FILE" from args and returns the file, else the default one
+// (with the reason on standard error when there is none).
 std::optional<std::string> TakeDatabaseFile(Args& args);
 
 }  // namespace veritom::cli

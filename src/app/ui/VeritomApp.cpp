@@ -176,6 +176,12 @@ IReportLibrary& CVeritomApp::GetReportLibrary() {
     return *m_reportLibrary;
 }
 
+std::unique_ptr<ISelectionDialogs> CVeritomApp::ReplaceDialogs(
+    std::unique_ptr<ISelectionDialogs> dialogs) {
+    std::swap(dialogs, m_dialogs);
+    return dialogs;
+}
+
 CVeritomView* CVeritomApp::GetView() const {
     return m_frame ? m_frame->View() : nullptr;
 }

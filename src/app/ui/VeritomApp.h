@@ -58,6 +58,10 @@ public:
     ISelectionDialogs& GetDialogs() override;
     IOrderPadConnection& GetOrderPadConnection() override;
     IReportLibrary& GetReportLibrary() override;
+    // Puts dialogs in place of the ones the selection objects open and returns those (tests
+    // wrap the program's dialogs to answer a step they do not drive). Workflows created
+    // before keep the dialogs they were given.
+    std::unique_ptr<ISelectionDialogs> ReplaceDialogs(std::unique_ptr<ISelectionDialogs> dialogs);
     void RefreshButtonPanel() override;
     void RedrawMainWindow() override;
     void SetDocumentTitle(const std::string& title) override;
