@@ -121,6 +121,9 @@ CNerithApp& ShellTest::Start(const std::vector<std::string>& arguments) {
     qputenv("VERITOM_USER_STORE", m_userPath.toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     m_arguments = {"morvane"};
+    if (!m_startupScreens) {
+        m_arguments.push_back("-nologo");
+    }
     m_arguments.insert(m_arguments.end(), arguments.begin(), arguments.end());
     m_argv.clear();
     for (std::string& argument : m_arguments) {
