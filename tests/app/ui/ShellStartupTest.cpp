@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
+#include <QProcess>
 
 #include "ShellFixture.h"
 #include "app/AppStrings.h"
@@ -184,6 +185,37 @@ TEST_F(StartupTest, MissingBackgroundLeavesTheDefaultBackground) {
     const QImage panel = View().grab().toImage();
     EXPECT_EQ(panel.pixelColor(panel.width() - 20, panel.height() - 20),
               View().palette().window().color());
+}
+
+}  // namespace
+}  // namespace veritom::test
+
+namespace veritom::test {
+namespace {
+
+// --help and --version answer on standard output and end the program at once, with or
+// without a display.
+TEST(ProgramSwitches, HelpAndVersionPrintAndExit) {
+    const struct {
+        QString argument;
+        QString first;
+    } cases[] = {
+        {QStringLiteral("--version"),
+         QStringLiteral("Veritom Morvane Valve\nVersion " VERITOM_VERSION)},
+        {QStringLiteral("--help"), QStringLiteral("Usage: morvane [FILE.mrv]")},
+    };
+    for (const auto& c : cases) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VERITOM_STAGE_DIR "/bin/morvane"), {c.argument});
+        ASSERT_TRUE(program.waitForFinished(10000)) << c.argument.toStdString();
+        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_TRUE(QString::fromUtf8(program.readAllStandardOutput()).startsWith(c.first))
+            << c.argument.toStdString();
+    }
 }
 
 }  // namespace
