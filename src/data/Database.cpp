@@ -82,8 +82,10 @@ bool IDatabase::OpenFile(const std::string& fullPath, bool exclusive, bool readO
 }
 
 bool IDatabase::Connect(bool exclusive, bool readOnly, int& number, std::string& description) {
-    // Never SQLITE_OPEN_CREATE: a missing database is an error, not an empty new file.
-    const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // Never SQLITE_OPEN_CREATE: a missing database is an error, not an empty new file. A
+    // connection serves one thread, so the engine's own locking of every call is left out.
+    const int flags =
+        (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(m_fullPath.c_str(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
         number = rc;
