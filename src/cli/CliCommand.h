@@ -24,5 +24,7 @@ void AddUnitCommands(CommandTable& table);
 void AddRecordCommands(CommandTable& table);
 // "dump": a selection file, header to record.
 void AddSelectionFileCommands(CommandTable& table);
+// "candidates": the part number list of a selection file.
+void AddCandidateCommands(CommandTable& table);
 
 }  // namespace veritom::cli

@@ -45,6 +45,9 @@ CRowStream::CRowStream(CQuery& query) : m_query(query), m_statement(query.BindSt
     for (const QueryField& field : query.Info().fields) {
         m_positions.push_back(ResultColumn(m_statement, field));
     }
+    for (int column = 0; column < sqlite3_column_count(m_statement); ++column) {
+        m_declaredText.push_back(DeclaredAsText(m_statement, column));
+    }
 }
 
 CRowStream::~CRowStream() {
@@ -78,37 +81,36 @@ int CRowStream::Position(FieldRef field, FieldRead read, FieldRead alternative) 
     return position;
 }
 
-// The text is taken as bytes: asking for it as a C string would make the engine copy it to
-// add a terminator.
-std::string_view CRowStream::GetText(FieldRef field) const {
-    const int column = Position(field, FieldRead::Text, FieldRead::Text);
-    const int storage = sqlite3_column_type(m_statement, column);
-    if (storage == SQLITE_TEXT) {
-        const void* bytes = sqlite3_column_blob(m_statement, column);
-        const int size = sqlite3_column_bytes(m_statement, column);
-        return bytes ? std::string_view(static_cast<const char*>(bytes),
-                                        static_cast<std::size_t>(size))
-                     : std::string_view();
-    }
-    // A number in a column declared as text reads as its text, as a snapshot reads it.
-    if ((storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) &&
-        DeclaredAsText(m_statement, column)) {
-        const unsigned char* text = sqlite3_column_text(m_statement, column);
-        const int size = sqlite3_column_bytes(m_statement, column);
-        return text ? std::string_view(reinterpret_cast<const char*>(text),
-                                       static_cast<std::size_t>(size))
-                    : std::string_view();
-    }
-    return {};
+int CRowStream::TextPosition(FieldRef field) const {
+    return Position(field, FieldRead::Text, FieldRead::Text);
 }
 
-double CRowStream::GetNumber(FieldRef field) const {
-    const int column = Position(field, FieldRead::Number, FieldRead::Int);
-    const int storage = sqlite3_column_type(m_statement, column);
-    if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) {
-        return sqlite3_column_double(m_statement, column);
+int CRowStream::NumberPosition(FieldRef field) const {
+    return Position(field, FieldRead::Number, FieldRead::Int);
+}
+
+// The value is read through its engine value: a text is taken as bytes, since asking for it
+// as a C string would make the engine copy it to add a terminator.
+std::string_view CRowStream::TextAt(int column) const {
+    sqlite3_value* value = sqlite3_column_value(m_statement, column);
+    const int storage = sqlite3_value_type(value);
+    const void* bytes = nullptr;
+    if (storage == SQLITE_TEXT) {
+        bytes = sqlite3_value_blob(value);
+    } else if ((storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) &&
+               m_declaredText[static_cast<std::size_t>(column)]) {
+        // A number in a column declared as text reads as its text, as a snapshot reads it.
+        bytes = sqlite3_value_text(value);
     }
-    return 0.0;
+    return bytes ? std::string_view(static_cast<const char*>(bytes),
+                                    static_cast<std::size_t>(sqlite3_value_bytes(value)))
+                 : std::string_view();
+}
+
+double CRowStream::NumberAt(int column) const {
+    sqlite3_value* value = sqlite3_column_value(m_statement, column);
+    const int storage = sqlite3_value_type(value);
+    return storage == SQLITE_INTEGER || storage == SQLITE_FLOAT ? sqlite3_value_double(value) : 0.0;
 }
 
 }  // namespace veritom

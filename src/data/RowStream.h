@@ -29,15 +29,23 @@ public:
     bool Next();
 
     // The current row's text: valid until the next step.
-    std::string_view GetText(FieldRef field) const;
-    double GetNumber(FieldRef field) const;
+    std::string_view GetText(FieldRef field) const { return TextAt(TextPosition(field)); }
+    double GetNumber(FieldRef field) const { return NumberAt(NumberPosition(field)); }
+
+    // For a caller that reads many rows: the result column of a declared field, checked
+    // once, then read by column.
+    int TextPosition(FieldRef field) const;
+    int NumberPosition(FieldRef field) const;
+    std::string_view TextAt(int column) const;
+    double NumberAt(int column) const;
 
 private:
     int Position(FieldRef field, FieldRead read, FieldRead alternative) const;
 
     CQuery& m_query;
     sqlite3_stmt* m_statement = nullptr;
-    std::vector<int> m_positions;  // by declared field index; -1: not in the result
+    std::vector<int> m_positions;      // by declared field index; -1: not in the result
+    std::vector<bool> m_declaredText;  // by result column
 };
 
 }  // namespace veritom

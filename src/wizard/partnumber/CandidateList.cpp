@@ -80,24 +80,23 @@ void CCandidateList::Clear() {
 
 void CCandidateList::Read(CQuery& query) {
     Clear();
-    std::array<FieldRef, kTextFieldCount> texts{};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = Of(query, kTextFields[i]);
-    }
-    std::array<FieldRef, kNumberFieldCount> numbers{};
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        numbers[i] = Of(query, kNumberFields[i]);
-    }
-    const FieldRef partNumber = Of(query, kPartNumberField);
-
     CRowStream rows(query);
+    std::array<int, kTextFieldCount> texts{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = rows.TextPosition(Of(query, kTextFields[i]));
+    }
+    std::array<int, kNumberFieldCount> numbers{};
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        numbers[i] = rows.NumberPosition(Of(query, kNumberFields[i]));
+    }
+    const int partNumber = rows.TextPosition(Of(query, kPartNumberField));
     while (rows.Next()) {
-        m_partNumbers.Append(rows.GetText(partNumber));
+        m_partNumbers.Append(rows.TextAt(partNumber));
         for (std::size_t i = 0; i < texts.size(); ++i) {
-            m_texts[i].Append(rows.GetText(texts[i]));
+            m_texts[i].Append(rows.TextAt(texts[i]));
         }
         for (std::size_t i = 0; i < numbers.size(); ++i) {
-            m_numbers[i].push_back(static_cast<float>(rows.GetNumber(numbers[i])));
+            m_numbers[i].push_back(static_cast<float>(rows.NumberAt(numbers[i])));
         }
     }
     Finish();

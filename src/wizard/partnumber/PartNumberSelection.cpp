@@ -141,6 +141,7 @@ CPartNumberSelection::OpenResult CPartNumberSelection::Open() {
     const CListState state = CListState::Read(m_record.m_PNListState);
     m_columns = CListState::Layout(state, m_variant, IsFilterInUse(kCoilClass),
                                    IsFilterInUse(kTenthFilter));
+    m_columnOrder = m_columns;
     m_candidates.Clear();
     m_sort.Reset(0);
     m_ready = true;
@@ -464,8 +465,12 @@ bool CPartNumberSelection::SetColumnOrder(const std::vector<int>& order) {
     if (!std::is_permutation(order.begin(), order.end(), m_columns.begin(), m_columns.end())) {
         return false;
     }
-    m_columns = order;
+    m_columnOrder = order;
     return true;
+}
+
+bool CPartNumberSelection::SortedAscending() const {
+    return CCandidateSort::IsAscending(m_sort.Last().column, m_sort.Last().direction);
 }
 
 std::string CPartNumberSelection::CellText(std::size_t displayRow, int column) const {
@@ -599,8 +604,8 @@ void CPartNumberSelection::WriteBlock(std::uint32_t row, CProd_ValveData& record
 void CPartNumberSelection::WriteListState(CProd_ValveData& record) const {
     CListState state;
     state.saved = true;
-    state.mask = CListState::MaskOf(m_columns, m_variant);
-    state.columns = m_columns;
+    state.mask = CListState::MaskOf(m_columnOrder, m_variant);
+    state.columns = m_columnOrder;
     state.sortColumn = m_sort.Last().column;
     state.sortDirection = m_sort.Last().direction;
     state.historyColumn = m_sort.History().column;

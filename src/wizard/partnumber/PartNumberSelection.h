@@ -96,10 +96,15 @@ public:
     // The question before 10,000 or more rows are listed (the command line lists them all).
     void SetAskBeforeLargeLists(bool ask) { m_askBeforeLarge = ask; }
 
-    // The list: table columns in display order, their titles, the rows in display order.
+    // The list: the table columns shown, their titles, the rows in display order.
     const std::vector<int>& Columns() const { return m_columns; }
-    // The user moved a column: order holds the same columns in their new order.
+    // The user moved columns: order holds the columns shown in the order they now stand,
+    // which OK keeps for the next opening; false when it is not that.
     bool SetColumnOrder(const std::vector<int>& order);
+    const std::vector<int>& ColumnOrder() const { return m_columnOrder; }
+    // The column sorted last and whether that sort ascended; -1 when none.
+    int SortedColumn() const { return m_sort.Last().column; }
+    bool SortedAscending() const;
     std::string ColumnTitle(int column) const;
     std::size_t RowCount() const { return m_sort.Size(); }
     std::string CellText(std::size_t displayRow, int column) const;
@@ -168,6 +173,7 @@ private:
     std::string m_undecidedText;
 
     std::vector<int> m_columns;
+    std::vector<int> m_columnOrder;
     CCandidateList m_candidates;
     CCandidateSort m_sort;
     bool m_stale = false;
