@@ -2,6 +2,7 @@
 
 #include "app/AppStrings.h"
 #include "app/NotAvailable.h"
+#include "wizard/partnumber/ui/PartNumberDialog.h"
 #include "wizard/ui/ReSelDlg.h"
 #include "wizard/valvetype/ui/ValveTypeDialog.h"
 
@@ -41,8 +42,12 @@ int CQtSelectionDialogs::RunSolenoid(const CDialogContext&, CProd_ValveData&) {
     return NotAvailable(ids::kButtonSolenoid);
 }
 
-int CQtSelectionDialogs::RunPartNumber(const CDialogContext&, CProd_ValveData&) {
-    return NotAvailable(ids::kButtonPartNumber);
+int CQtSelectionDialogs::RunPartNumber(const CDialogContext& context, CProd_ValveData& record) {
+    // The selection report arrives with the report tool.
+    CSelection1 dialog(
+        context, record,
+        [](const CProd_ValveData&) { ShowNotAvailable(ids::kNameSelectionReport); }, m_parent());
+    return dialog.Run();
 }
 
 void CQtSelectionDialogs::RunSelectionCompleted(CVeritomObject&, int) {

@@ -171,9 +171,13 @@ TEST_F(CliCandidates, RestoresTheRecordsFiltersAndSortAndRefusesBadArguments) {
     EXPECT_LT(std::stoi(colder.lines.at(0)), 32704);
 
     const std::string quoted = "'" + file + "'";
-    const std::vector<std::string> refused = {
-        "",        "--count",       quoted + " --sort x",      quoted + " --sort 2:up",
-        quoted + " --filter 12=X", quoted + " --csv --count", quoted + " --frobnicate"};
+    const std::vector<std::string> refused = {"",
+                                              "--count",
+                                              quoted + " --sort x",
+                                              quoted + " --sort 2:up",
+                                              quoted + " --filter 12=X",
+                                              quoted + " --csv --count",
+                                              quoted + " --frobnicate"};
     for (const std::string& arguments : refused) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 1) << arguments;
