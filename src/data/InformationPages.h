@@ -36,6 +36,8 @@ public:
     const IPageLocations& Locations() const { return m_locations; }
 
 private:
+    bool ShowHelpFile(const std::string& name, int context);
+
     IDatabase& m_db;
     const IPageLocations& m_locations;
 };
