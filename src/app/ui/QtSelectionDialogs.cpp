@@ -3,15 +3,15 @@
 #include "app/AppStrings.h"
 #include "app/CmdUI.h"
 #include "app/CommandIds.h"
-#include "base/ConfigStore.h"
 #include "app/NerithObject.h"
 #include "app/NotAvailable.h"
 #include "app/VeritomObject.h"
 #include "app/ui/CommandRouter.h"
 #include "app/ui/VeritomApp.h"
+#include "base/ConfigStore.h"
+#include "tools/units/ui/UnitConverter.h"
 #include "wizard/coil/ui/CoilSelection.h"
 #include "wizard/complete/ui/SelectionCompleted.h"
-#include "tools/units/ui/UnitConverter.h"
 #include "wizard/partnumber/ui/PartNumberDialog.h"
 #include "wizard/ui/ReSelDlg.h"
 #include "wizard/valvetype/ui/ValveTypeDialog.h"
@@ -70,8 +70,8 @@ int CQtSelectionDialogs::RunPartNumber(const CDialogContext& context, CProd_Valv
     // The report of the highlighted part is the product object's selection report.
     const auto report = [](const CProd_ValveData& shown) {
         CVeritomApp* app = VeritomApp();
-        if (auto* object = app ? dynamic_cast<CNerithObject*>(app->GetSelectionObject())
-                               : nullptr) {
+        if (auto* object =
+                app ? dynamic_cast<CNerithObject*>(app->GetSelectionObject()) : nullptr) {
             object->PreviewSelectionReport(shown);
         }
     };

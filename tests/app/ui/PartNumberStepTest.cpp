@@ -37,7 +37,7 @@ protected:
 };
 
 // The Part Number button opens Select Part Number; OK stores the part, the panel shows it
-// and the selection is complete.
+// and offers the Selection Complete dialog.
 TEST_F(PartNumberStepTest, OkStoresThePartAndCompletesTheSelection) {
     Start({WriteCompletedSteps(CatalogDataWithCoil())});
     ASSERT_TRUE(ButtonEnabled(3));
@@ -50,6 +50,8 @@ TEST_F(PartNumberStepTest, OkStoresThePartAndCompletesTheSelection) {
         chosen = table->model()->index(1, 0).data().toString();
         ClickButton(dialog, "okButton");
     });
+    Dialogs().Expect(QStringLiteral("selectionCompletedDialog"),
+                     [](QDialog& dialog) { dialog.reject(); });
     Press(3);
     EXPECT_TRUE(Dialogs().AllHandled());
     EXPECT_TRUE(Dialogs().Unexpected().isEmpty());
