@@ -70,3 +70,22 @@ FROM Undecided WHERE UndecidedLink <> 'ALL';
 
 SELECT 'part number ' || CompletePN || ' is made twice'
 FROM PartNumber GROUP BY CompletePN HAVING COUNT(*) > 1;
+
+SELECT 'the part numbers of valve ' || ValveNumberLink || SufxLink || ' are not one run'
+FROM Valve v
+WHERE v.LastPNId - v.FirstPNId + 1 <> (SELECT COUNT(*) FROM PartNumber p WHERE p.ValveId = v.ValveId);
+
+SELECT 'the part numbers of valve ' || ValveNumberLink || SufxLink || ' come before those of the valve listed before it'
+FROM (SELECT ValveNumberLink, SufxLink, FirstPNId,
+             LAG(LastPNId) OVER (ORDER BY ValveId) AS PreviousLast
+      FROM Valve)
+WHERE FirstPNId <= PreviousLast;
+
+SELECT 'part number ' || p.CompletePN || ' has no list row'
+FROM PartNumber p WHERE NOT EXISTS (SELECT 1 FROM PartListRow r WHERE r.PNId = p.PNId);
+
+SELECT 'coil class ' || g.CoilClsLink || ' gives valve ' || g.ValveId || ' two temperature limits'
+FROM PartOptionGroup g
+WHERE EXISTS (SELECT 1 FROM PartNumber p JOIN PartListRow r ON r.PNId = p.PNId
+              WHERE p.ValveId = g.ValveId AND r.CoilClsLink = g.CoilClsLink
+                AND r.MaxFluidTemp <> g.MaxFluidTemp);

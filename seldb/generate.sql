@@ -9,7 +9,9 @@ INSERT INTO Valve (
     BodyCode, ConTypeCode, SealCode, OptionCode, CoilFamily, PowerClass,
     Cv, MinOPD, MaxInPress, VolFlowMax,
     MOPD_GAS_AC, MOPD_LIQ_AC, MOPD_OIL_AC, MOPD_GAS_DC, MOPD_LIQ_DC, MOPD_OIL_DC,
-    MOPD_GAS, MOPD_LIQ, MOPD_OIL, MinFluidTemp, MatMaxTemp, MaxFluidTemp)
+    MOPD_GAS, MOPD_LIQ, MOPD_OIL, MinFluidTemp, MatMaxTemp, MaxFluidTemp, MinOPDText,
+    ConSizeLinkText, BMaterialLinkText, SMaterialLinkText, ConTypeLinkText, ActLinkText,
+    OrificeLinkText)
 SELECT se.SeriesLink || bm.PNCode || ct.PNCode || ss.ConSizeLink || ss.OrificeLink,
        sl.PNCode || fo.PNCode,
        se.SeriesLink, se.FuncLink, se.FloPatLink, so.FloPatOptLink, se.ActLink,
@@ -23,7 +25,10 @@ SELECT se.SeriesLink || bm.PNCode || ct.PNCode || ss.ConSizeLink || ss.OrificeLi
        MAX(fam.HasAC * ss.MOPD_OIL_AC, fam.HasDC * ss.MOPD_OIL_DC),
        MAX(bm.MinTemp_F, sl.MinTemp_F),
        MIN(bm.MaxTemp_F, sl.MaxTemp_F),
-       MIN(bm.MaxTemp_F, sl.MaxTemp_F, fam.BestClassTemp)
+       MIN(bm.MaxTemp_F, sl.MaxTemp_F, fam.BestClassTemp),
+       printf('%g', COALESCE(so.MinOPD, ss.MinOPD)),
+       ps.ConSizeLinkText, bm.BMaterialLinkText, sl.SMaterialLinkText, ct.ConTypeLinkText,
+       act.ActLinkText, ori.OrificeLinkText
 FROM Series se
 JOIN SeriesSize ss ON ss.SeriesLink = se.SeriesLink
 JOIN PortSize ps ON ps.ConSizeLink = ss.ConSizeLink
@@ -35,6 +40,8 @@ JOIN SeriesSeal ssl ON ssl.SeriesLink = se.SeriesLink
 JOIN Seal sl ON sl.SMaterialLink = ssl.SMaterialLink
 JOIN SeriesOption so ON so.SeriesLink = se.SeriesLink
 JOIN FlowPatternOption fo ON fo.FloPatLink = se.FloPatLink AND fo.FloPatOptLink = so.FloPatOptLink
+JOIN Actuation act ON act.ActLink = se.ActLink
+JOIN Orifice ori ON ori.OrificeLink = ss.OrificeLink
 JOIN (SELECT f.CoilFamily,
              EXISTS (SELECT 1 FROM FamilyVoltage fv JOIN Voltage v ON v.VoltLink = fv.VoltLink
                      WHERE fv.CoilFamily = f.CoilFamily AND v.AcDcLink = 'AC') AS HasAC,
@@ -80,3 +87,37 @@ JOIN Coil c ON c.CoilFamily = v.CoilFamily AND c.PowerClass = v.PowerClass
 WHERE (c.AcDcLink = 'AC' AND MAX(v.MOPD_GAS_AC, v.MOPD_LIQ_AC, v.MOPD_OIL_AC) > 0)
    OR (c.AcDcLink = 'DC' AND MAX(v.MOPD_GAS_DC, v.MOPD_LIQ_DC, v.MOPD_OIL_DC) > 0)
 ORDER BY v.ValveId, c.CoilId;
+
+-- Part numbers are numbered valve by valve, so each valve's are one run of PNId.
+UPDATE Valve
+SET (FirstPNId, LastPNId) = (SELECT MIN(p.PNId), MAX(p.PNId) FROM PartNumber p
+                             WHERE p.ValveId = Valve.ValveId);
+
+INSERT INTO PartListRow (
+    PNId, CompletePN, AcDcText, WattageText, CoilClsLinkText, ApprovLinkText, ControlSigText,
+    MaxFluidTemp, MOPD_GAS, MOPD_LIQ, MOPD_OIL, CoilClsLink, ApprovLink, ControlSigLink,
+    OpEnvLink, AcDcLink, VoltLink, SolConstLink, TermLink, EncloseLink)
+SELECT p.PNId, p.CompletePN, cur.AcDcText, c.WattageText, cc.CoilClsLinkText, ap.ApprovLinkText,
+       CASE WHEN c.ControlSigLink = 'NA' THEN '' ELSE cs.ControlSigText END,
+       MIN(v.MatMaxTemp, c.MaxFluidTemp),
+       CASE c.AcDcLink WHEN 'DC' THEN v.MOPD_GAS_DC ELSE v.MOPD_GAS_AC END,
+       CASE c.AcDcLink WHEN 'DC' THEN v.MOPD_LIQ_DC ELSE v.MOPD_LIQ_AC END,
+       CASE c.AcDcLink WHEN 'DC' THEN v.MOPD_OIL_DC ELSE v.MOPD_OIL_AC END,
+       c.CoilClsLink, c.ApprovLink, c.ControlSigLink, c.OpEnvLink, c.AcDcLink, c.VoltLink,
+       c.SolConstLink, c.TermLink, c.EncloseLink
+FROM PartNumber p
+JOIN Valve v ON v.ValveId = p.ValveId
+JOIN Coil c ON c.CoilId = p.CoilId
+JOIN CurrentType cur ON cur.AcDcLink = c.AcDcLink
+JOIN CoilClass cc ON cc.CoilClsLink = c.CoilClsLink
+JOIN Approval ap ON ap.ApprovLink = c.ApprovLink
+JOIN ControlSignal cs ON cs.ControlSigLink = c.ControlSigLink
+ORDER BY p.PNId;
+
+INSERT INTO PartOptionGroup (
+    ValveId, CoilClsLink, ApprovLink, ControlSigLink, MaxFluidTemp, MOPD_GAS, MOPD_LIQ, MOPD_OIL)
+SELECT p.ValveId, r.CoilClsLink, r.ApprovLink, r.ControlSigLink, MAX(r.MaxFluidTemp),
+       MAX(r.MOPD_GAS), MAX(r.MOPD_LIQ), MAX(r.MOPD_OIL)
+FROM PartNumber p
+JOIN PartListRow r ON r.PNId = p.PNId
+GROUP BY p.ValveId, r.CoilClsLink, r.ApprovLink, r.ControlSigLink;

@@ -553,6 +553,17 @@ CREATE TABLE Valve (
     MinFluidTemp    REAL NOT NULL,
     MatMaxTemp      REAL NOT NULL,
     MaxFluidTemp    REAL NOT NULL,
+    -- what the part number list shows of the valve, in the database's language
+    MinOPDText      TEXT NOT NULL,
+    ConSizeLinkText TEXT NOT NULL,
+    BMaterialLinkText TEXT NOT NULL,
+    SMaterialLinkText TEXT NOT NULL,
+    ConTypeLinkText TEXT NOT NULL,
+    ActLinkText     TEXT NOT NULL,
+    OrificeLinkText TEXT NOT NULL,
+    -- the valve's part numbers are the run FirstPNId..LastPNId of PartNumber
+    FirstPNId       INTEGER NOT NULL DEFAULT 0,
+    LastPNId        INTEGER NOT NULL DEFAULT -1,
     UNIQUE (ValveNumberLink, SufxLink)
 );
 CREATE INDEX ValveByType ON Valve(FuncLink, FloPatLink, FloPatOptLink);
@@ -590,6 +601,51 @@ CREATE TABLE PartNumber (
     CompletePN TEXT NOT NULL
 );
 CREATE INDEX PartByValve ON PartNumber(ValveId, CoilId);
+
+-- The part number list's own rows: per part number what the list shows of its coil and the
+-- limits and links that depend on the coil, so the list reads a valve's candidates as one
+-- run of rows (PNId from the valve's FirstPNId to LastPNId) with no lookup per row. The
+-- valve's own columns come from Valve once per valve. MaxFluidTemp and the MOPD columns are
+-- those of the part (body, seal and coil class; the coil's current).
+CREATE TABLE PartListRow (
+    PNId            INTEGER PRIMARY KEY REFERENCES PartNumber(PNId),
+    CompletePN      TEXT NOT NULL,
+    AcDcText        TEXT NOT NULL,
+    WattageText     TEXT NOT NULL,
+    CoilClsLinkText TEXT NOT NULL,
+    ApprovLinkText  TEXT NOT NULL,
+    -- empty for on/off coils
+    ControlSigText  TEXT NOT NULL,
+    MaxFluidTemp    REAL NOT NULL,
+    MOPD_GAS        REAL NOT NULL,
+    MOPD_LIQ        REAL NOT NULL,
+    MOPD_OIL        REAL NOT NULL,
+    CoilClsLink     TEXT NOT NULL,
+    ApprovLink      TEXT NOT NULL,
+    ControlSigLink  TEXT NOT NULL,
+    OpEnvLink       TEXT NOT NULL,
+    AcDcLink        TEXT NOT NULL,
+    VoltLink        TEXT NOT NULL,
+    SolConstLink    TEXT NOT NULL,
+    TermLink        TEXT NOT NULL,
+    EncloseLink     TEXT NOT NULL
+);
+
+-- The filter options of a valve's coils when no coil is chosen: one row per coil class,
+-- approval and control signal a valve's part numbers offer, with the best differential of
+-- their currents. The fluid temperature limit depends on the coil class only, so a group
+-- passes the list's limits exactly when one of its part numbers does.
+CREATE TABLE PartOptionGroup (
+    ValveId        INTEGER NOT NULL REFERENCES Valve(ValveId),
+    CoilClsLink    TEXT NOT NULL,
+    ApprovLink     TEXT NOT NULL,
+    ControlSigLink TEXT NOT NULL,
+    MaxFluidTemp   REAL NOT NULL,
+    MOPD_GAS       REAL NOT NULL,
+    MOPD_LIQ       REAL NOT NULL,
+    MOPD_OIL       REAL NOT NULL,
+    PRIMARY KEY (ValveId, CoilClsLink, ApprovLink, ControlSigLink)
+) WITHOUT ROWID;
 
 -- A part with its valve and coil attributes; the MOPD columns are those of the part's own
 -- current, the fluid temperature limits those of body, seal and coil class together.

@@ -1,17 +1,16 @@
 -- Candidate part numbers: catalog data, with the coil chosen in the solenoid step.
--- @include list_fields
-       CASE :parFluidStateLink WHEN 'LIQ' THEN v.MOPD_LIQ WHEN 'OIL' THEN v.MOPD_OIL
-            ELSE v.MOPD_GAS END AS MOPD
--- @include list_joins
+-- @include pn_list_fields
+-- @include pn_mopd
+-- @include pn_list_joins
 WHERE
 -- @include valve_type
 -- @include app_series
 -- @include app_category
--- @include fluid_fit
--- @include known_op
+-- @include pn_fluid_fit
+-- @include pn_known_op
 -- @include fluid_category
--- @include solenoid_choice
--- @include filters
-    AND (:parApprovLink = 'ALL' OR v.ApprovLink = :parApprovLink)
-    AND (:parCoilClsLink = 'ALL' OR v.CoilClsLink = :parCoilClsLink)
-ORDER BY v.PNId;
+-- @include pn_solenoid_choice
+-- @include pn_filters
+    AND (:parApprovLink = 'ALL' OR p.ApprovLink = :parApprovLink)
+    AND (:parCoilClsLink = 'ALL' OR p.CoilClsLink = :parCoilClsLink)
+-- @include pn_order

@@ -1,14 +1,13 @@
 -- Candidate part numbers: catalog data, coil left open (non-standard voltage).
--- @include list_fields
-       CASE :parFluidStateLink WHEN 'LIQ' THEN v.MOPD_LIQ WHEN 'OIL' THEN v.MOPD_OIL
-            ELSE v.MOPD_GAS END AS MOPD
--- @include list_joins
+-- @include pn_list_fields
+-- @include pn_mopd
+-- @include pn_list_joins
 WHERE
 -- @include valve_type
 -- @include app_series
 -- @include app_category
--- @include fluid_fit
--- @include known_op
+-- @include pn_fluid_fit
+-- @include pn_known_op
 -- @include fluid_category
--- @include filters
-ORDER BY v.PNId;
+-- @include pn_filters
+-- @include pn_order

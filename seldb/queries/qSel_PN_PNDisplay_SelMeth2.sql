@@ -1,13 +1,13 @@
 -- Candidate part numbers: valve size information (proportional valves); the solenoid step
 -- is skipped, the control input signal is the tenth filter.
--- @include list_fields
-       MAX(v.MOPD_GAS, v.MOPD_LIQ, v.MOPD_OIL) AS MOPD
--- @include list_joins
+-- @include pn_list_fields
+       MAX(p.MOPD_GAS, p.MOPD_LIQ, p.MOPD_OIL) AS MOPD
+-- @include pn_list_joins
 WHERE
 -- @include valve_type
 -- @include app_series
--- @include method2
+-- @include pn_method2
 -- @include fluid_category
--- @include filters
-    AND (:parControlSigLink2 = 'ALL' OR v.ControlSigLink = :parControlSigLink2)
-ORDER BY v.PNId;
+-- @include pn_filters
+    AND (:parControlSigLink2 = 'ALL' OR p.ControlSigLink = :parControlSigLink2)
+-- @include pn_order

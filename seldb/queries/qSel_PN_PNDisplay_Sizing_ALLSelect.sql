@@ -1,13 +1,13 @@
 -- Filter options of qSel_PN_PNDisplay_Sizing: every combination of the options its candidates offer.
--- @include option_fields
--- @include option_joins
-WHERE
--- @include valve_type
--- @include app_series
--- @include app_category
--- @include fluid_fit
--- @include valve_size
--- @include fluid_category
--- @include solenoid_choice
-ORDER BY bm.BMaterialOrder, sl.SMaterialOrder, ct.ConTypeOrder, act.ActOrder, cc.CoilClsOrder,
-         ap.ApprovOrder, cs.ControlSigOrder;
+-- @include pn_option_fields
+-- @include pn_option_parts
+      WHERE
+      -- @include valve_type
+      -- @include app_series
+      -- @include app_category
+      -- @include pn_fluid_fit
+      -- @include pn_valve_size
+      -- @include fluid_category
+      -- @include pn_solenoid_choice
+     ) o
+-- @include pn_option_joins

@@ -105,6 +105,12 @@ void CNerithObject::OnViewSelectionReport() {
     m_report->Preview(CurrentReportSource());
 }
 
+void CNerithObject::PreviewSelectionReport(const CProd_ValveData& record) {
+    ReportSource source = CurrentReportSource();
+    source.record = &record;
+    m_report->Preview(source);
+}
+
 void CNerithObject::OnFilePrintSelection(bool withPrintDialog) {
     m_report->Print(CurrentReportSource(), withPrintDialog);
 }

@@ -35,6 +35,9 @@ public:
     std::string GetDatabasePassword() override;
     void OnUpdateViewSelectionReport(CCmdUI& cmdUI) override;
     void OnViewSelectionReport() override;
+    // The report of a record that is not (yet) the selection's: the part highlighted in
+    // Select Part Number, with OK applied to a copy.
+    void PreviewSelectionReport(const CProd_ValveData& record);
     void OnFilePrintSelection(bool withPrintDialog) override;
     int ViewReferenceTopic(const std::string& strFilePathName) override;
     bool IsSelectionComplete() override;

@@ -28,5 +28,7 @@ void AddSelectionFileCommands(CommandTable& table);
 void AddToolCommands(CommandTable& table);
 // "solenoid": the voltages and environments the Solenoid step offers for a selection file.
 void AddSolenoidCommands(CommandTable& table);
+// "candidates": the part number list of a selection file.
+void AddCandidateCommands(CommandTable& table);
 
 }  // namespace veritom::cli

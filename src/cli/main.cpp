@@ -13,6 +13,7 @@ CommandTable AllCommands() {
     veritom::cli::AddRecordCommands(table);
     veritom::cli::AddSelectionFileCommands(table);
     veritom::cli::AddSolenoidCommands(table);
+    veritom::cli::AddCandidateCommands(table);
     veritom::cli::AddDatabaseCommands(table);
     veritom::cli::AddToolCommands(table);
     return table;

@@ -32,6 +32,9 @@ public:
     // The file name stored for category; nothing without a record.
     std::optional<std::string> LookUpFileName(const std::string& category);
 
+    // Where the help files and the language's documents are.
+    const IPageLocations& Locations() const { return m_locations; }
+
 private:
     bool ShowHelpFile(const std::string& name, int context);
 

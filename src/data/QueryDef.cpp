@@ -86,7 +86,12 @@ void IQueryDef::SetParamValue(const std::string& name, CFieldValue value) {
 }
 
 CSnapshot IQueryDef::Execute() {
+    return ReadSnapshot(BindStatement(), m_name);
+}
+
+sqlite3_stmt* IQueryDef::BindStatement() {
     RequireOpen();
+    sqlite3_reset(m_statement.get());
     sqlite3_clear_bindings(m_statement.get());
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         const int index = static_cast<int>(i) + 1;
@@ -98,7 +103,13 @@ CSnapshot IQueryDef::Execute() {
         }
         Bind(index, *m_values[i]);
     }
-    return ReadSnapshot(m_statement.get(), m_name);
+    return m_statement.get();
+}
+
+void IQueryDef::ResetStatement() {
+    if (m_statement) {
+        sqlite3_reset(m_statement.get());
+    }
 }
 
 std::string IQueryDef::EngineParameterName(std::string_view written) {

@@ -42,6 +42,11 @@ public:
     // left unset raises CDaoException, as does an engine error while reading.
     CSnapshot Execute();
 
+    // Binds the parameters set so far to the statement and hands it out for stepping
+    // (CRowStream); a parameter left unset raises CDaoException. ResetStatement ends it.
+    sqlite3_stmt* BindStatement();
+    void ResetStatement();
+
     // The engine's name for a parameter the program writes "[par.X]": the brackets go (a
     // missing closing one too) and every character but a letter, digit or '_' becomes '_',
     // giving ":par_X".

@@ -3,6 +3,7 @@
 #include "app/AppStrings.h"
 #include "app/CmdUI.h"
 #include "app/CommandIds.h"
+#include "app/NerithObject.h"
 #include "app/NotAvailable.h"
 #include "app/VeritomObject.h"
 #include "app/ui/CommandRouter.h"
@@ -12,6 +13,7 @@
 #include "tools/units/ui/UnitConverter.h"
 #include "wizard/coil/ui/CoilSelection.h"
 #include "wizard/complete/ui/SelectionCompleted.h"
+#include "wizard/partnumber/ui/PartNumberDialog.h"
 #include "wizard/ui/ReSelDlg.h"
 #include "wizard/valvetype/ui/ValveTypeDialog.h"
 
@@ -65,8 +67,17 @@ int CQtSelectionDialogs::RunSolenoid(const CDialogContext& context, CProd_ValveD
     return result;
 }
 
-int CQtSelectionDialogs::RunPartNumber(const CDialogContext&, CProd_ValveData&) {
-    return NotAvailable(ids::kButtonPartNumber);
+int CQtSelectionDialogs::RunPartNumber(const CDialogContext& context, CProd_ValveData& record) {
+    // The report of the highlighted part is the product object's selection report.
+    const auto report = [](const CProd_ValveData& shown) {
+        CVeritomApp* app = VeritomApp();
+        if (auto* object =
+                app ? dynamic_cast<CNerithObject*>(app->GetSelectionObject()) : nullptr) {
+            object->PreviewSelectionReport(shown);
+        }
+    };
+    CSelection1 dialog(context, record, report, m_parent());
+    return dialog.Run();
 }
 
 void CQtSelectionDialogs::RunSelectionCompleted(CVeritomObject& object, int templateId) {

@@ -1,0 +1,2 @@
+       CASE :parFluidStateLink WHEN 'LIQ' THEN p.MOPD_LIQ WHEN 'OIL' THEN p.MOPD_OIL
+            ELSE p.MOPD_GAS END AS MOPD
