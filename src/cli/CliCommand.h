@@ -24,5 +24,7 @@ void AddUnitCommands(CommandTable& table);
 void AddRecordCommands(CommandTable& table);
 // "dump": a selection file, header to record.
 void AddSelectionFileCommands(CommandTable& table);
+// "check": the Application step's check on a selection file's record.
+void AddCheckCommands(CommandTable& table);
 
 }  // namespace veritom::cli

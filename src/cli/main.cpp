@@ -13,6 +13,7 @@ CommandTable AllCommands() {
     veritom::cli::AddRecordCommands(table);
     veritom::cli::AddSelectionFileCommands(table);
     veritom::cli::AddDatabaseCommands(table);
+    veritom::cli::AddCheckCommands(table);
     return table;
 }
 
