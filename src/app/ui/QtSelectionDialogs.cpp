@@ -2,6 +2,8 @@
 
 #include "app/AppStrings.h"
 #include "app/NotAvailable.h"
+#include "wizard/application/ui/PressVesselDialog.h"
+#include "wizard/application/ui/SpecialtyValvesDlg.h"
 #include "wizard/ui/ReSelDlg.h"
 #include "wizard/valvetype/ui/ValveTypeDialog.h"
 
@@ -33,8 +35,13 @@ bool CQtSelectionDialogs::RunReselectionNotice() {
     return dialog.Run() == IDOK;
 }
 
-int CQtSelectionDialogs::RunApplication(const CDialogContext&, CProd_ValveData&) {
-    return NotAvailable(ids::kButtonApplication);
+int CQtSelectionDialogs::RunApplication(const CDialogContext& context, CProd_ValveData& record) {
+    CPressVesselDialog dialog(context, record, m_parent());
+    const int result = dialog.Run();
+    if (result == IDOK) {
+        record = dialog.Record();
+    }
+    return result;
 }
 
 int CQtSelectionDialogs::RunSolenoid(const CDialogContext&, CProd_ValveData&) {
@@ -49,8 +56,9 @@ void CQtSelectionDialogs::RunSelectionCompleted(CVeritomObject&, int) {
     NotAvailable(ids::kNameSelectionCompleted);
 }
 
-void CQtSelectionDialogs::RunSpecialityValves(const CDialogContext&) {
-    NotAvailable(ids::kNameSpecialityValves);
+void CQtSelectionDialogs::RunSpecialityValves(const CDialogContext& context) {
+    CSpecialtyValvesDlg dialog(context, m_parent());
+    dialog.Run();
 }
 
 void CQtSelectionDialogs::RunInterchange(const CDialogContext&) {
