@@ -64,7 +64,6 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         {cmd::kAppAbout, NotAvailable("About Veritom"), "", ""},
         {cmd::kCadDrawing, "", "", ""},
         {cmd::kCadPreferences, "", "", ""},
-        {cmd::kUserMenuFirst, NotAvailable("Speciality Valves"), "", ""},
         {cmd::kUserMenuFirst + 1, NotAvailable("Competitor Part Number Interchange"), "", ""},
         {cmd::kUserMenuFirst + 2, NotAvailable("Unit Conversion"), "", ""},
         {cmd::kUserMenuFirst + 3, "", "", ""},
