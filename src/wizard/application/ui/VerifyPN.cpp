@@ -21,6 +21,7 @@ namespace {
 constexpr int kSuffixColumn = 160;
 constexpr int kPressureDropColumn = 255;
 constexpr int kListWidthInUnits = 330;
+constexpr int kListLines = 16;
 
 QString Text(int id) {
     return QString::fromStdString(LoadString(id));
@@ -40,6 +41,7 @@ CVerifyPN::CVerifyPN(const CDialogContext& context, const CProd_ValveData& recor
     m_list->SetTabStops({kSuffixColumn, kPressureDropColumn});
     const int unit = m_list->fontMetrics().averageCharWidth();
     m_list->setMinimumWidth(kListWidthInUnits * unit / 4);
+    m_list->setMinimumHeight(m_list->fontMetrics().lineSpacing() * kListLines);
 
     // The heads stand over the list's columns: the same tab stops, a quarter character each.
     auto* heads = new QWidget(this);
