@@ -72,6 +72,11 @@ bool ReadSelection(const std::string& path, CSelectionFileHeader& header,
     switch (LoadSelectionFile(bytes, header, fields, workflow)) {
         case SelectionFileStatus::Ok:
             return true;
+        case SelectionFileStatus::NotASelectionFile:
+            std::cerr << Format(LoadString(ids::kNotValidSelectionFile), path,
+                                std::string(CNerithObject::kApplicationName))
+                      << '\n';
+            return false;
         case SelectionFileStatus::WrongMarks:
             std::cerr << LoadString(ids::kConflictingVersion) << '\n';
             return false;

@@ -26,5 +26,7 @@ void AddRecordCommands(CommandTable& table);
 void AddSelectionFileCommands(CommandTable& table);
 // "check": the Application step's check on a selection file's record.
 void AddCheckCommands(CommandTable& table);
+// "solenoid": the voltages and environments the Solenoid step offers for a selection file.
+void AddSolenoidCommands(CommandTable& table);
 
 }  // namespace veritom::cli

@@ -32,29 +32,6 @@ struct Parameter {
     CFieldValue value;
 };
 
-// Removes "--db FILE" or "--db=FILE" from args and returns the file, else the default one.
-std::optional<std::string> TakeDatabaseFile(Args& args) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--db" && i + 1 < args.size()) {
-            std::string file = args[i + 1];
-            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
-                       args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-            return file;
-        }
-        if (args[i].rfind("--db=", 0) == 0) {
-            std::string file = args[i].substr(5);
-            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
-            return file;
-        }
-    }
-    std::string error;
-    auto file = DefaultDatabaseFile(error);
-    if (!file) {
-        std::cerr << error << '\n';
-    }
-    return file;
-}
-
 template <typename T>
 std::optional<T> ParseWhole(std::string_view text) {
     T value{};
@@ -221,6 +198,28 @@ int ListQueries(const Args& arguments) {
 }
 
 }  // namespace
+
+std::optional<std::string> TakeDatabaseFile(Args& args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--db" && i + 1 < args.size()) {
+            std::string file = args[i + 1];
+            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                       args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+            return file;
+        }
+        if (args[i].rfind("--db=", 0) == 0) {
+            std::string file = args[i].substr(5);
+            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
+            return file;
+        }
+    }
+    std::string error;
+    auto file = DefaultDatabaseFile(error);
+    if (!file) {
+        std::cerr << error << '\n';
+    }
+    return file;
+}
 
 void AddDatabaseCommands(CommandTable& table) {
     table.push_back({"query", "[--db FILE] NAME [PARAM=VALUE ...]", &RunQuery});

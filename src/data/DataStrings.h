@@ -20,6 +20,7 @@ inline constexpr int kEngineQueryNotOpen = 22113;
 inline constexpr int kEngineNoStatement = 22114;
 inline constexpr int kEngineSecondStatement = 22115;
 inline constexpr int kEngineUndeclaredUse = 22116;
+inline constexpr int kEngineTooManyRows = 22117;
 
 // The bitmap readers of the pictures.
 inline constexpr int kBitmapReadError = 24503;    // "Read error"

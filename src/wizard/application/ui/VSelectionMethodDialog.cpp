@@ -19,7 +19,6 @@
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "data/ui/WizardButtons.h"
-#include "tools/ToolStrings.h"
 #include "tools/progress/Progress.h"
 #include "units/ui/ColorListBox.h"
 #include "units/ui/ComboUnit.h"
@@ -77,7 +76,7 @@ CVSelectionMethodDialog::CVSelectionMethodDialog(const CDialogContext& context,
         const CWaitCursor wait;
         CProgress progress;
         progress.Start();
-        progress.Text(LoadString(ids::kProgressLoadingData));
+        progress.Text(LoadString(ids::kLoadingData));
         m_form.Load();
     }
     ShowMethod();
