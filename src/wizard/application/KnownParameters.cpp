@@ -37,10 +37,6 @@ std::size_t OtherMediumIndex(const std::string& state) {
     return state == links::kGas ? 0 : state == links::kLiquid ? 1 : 2;
 }
 
-bool SameQuantity(const CUnitDouble& a, const CUnitDouble& b) {
-    return a.Value() == b.Value() && a.Unit() == b.Unit();
-}
-
 void Store(CUnitDoubleExSel& target, const CUnitDouble& value) {
     target.Set(value.Value(), value.Unit());
 }
@@ -407,12 +403,13 @@ bool CKnownParameters::IsUnchanged(const Fluid& fluid, const PortSize& port) con
            port.link == r.m_ConFluidLink.Value() && fluid.link == r.m_FluidLink.Value() &&
            m_state == r.m_FluidStateVAL.Value() && GetFlags() == r.m_ChkBxFlags &&
            fluid.text == r.m_FluidVAL.Value() &&
-           SameQuantity(m_quantities[kFlowRate], r.m_App_FlowRateVAL) &&
-           SameQuantity(m_quantities[kFluidTemperature], r.m_App_FluidTempVAL) &&
-           SameQuantity(m_quantities[kMinFluidTemperature], r.m_Filter_MinFluidTempVAL) &&
-           SameQuantity(m_quantities[kMaxInletPressure], r.m_App_MaxInPressureVAL) &&
-           SameQuantity(m_quantities[kMaxPressureDifferential], r.m_App_MOPDVAL) &&
-           SameQuantity(m_quantities[kMinPressureDifferential], r.m_App_MinOPDVAL);
+           record_params::SameQuantity(m_quantities[kFlowRate], r.m_App_FlowRateVAL) &&
+           record_params::SameQuantity(m_quantities[kFluidTemperature], r.m_App_FluidTempVAL) &&
+           record_params::SameQuantity(m_quantities[kMinFluidTemperature],
+                                       r.m_Filter_MinFluidTempVAL) &&
+           record_params::SameQuantity(m_quantities[kMaxInletPressure], r.m_App_MaxInPressureVAL) &&
+           record_params::SameQuantity(m_quantities[kMaxPressureDifferential], r.m_App_MOPDVAL) &&
+           record_params::SameQuantity(m_quantities[kMinPressureDifferential], r.m_App_MinOPDVAL);
 }
 
 void CKnownParameters::WriteWorking(const Fluid& fluid, const PortSize& port) {

@@ -51,6 +51,11 @@ void SetLimitParams(CQuery& query, const CProd_ValveData& record) {
     query.Set(Q.Param("[parFluidLink]"), record.m_FluidLink.Value());
 }
 
+// The same number in the same unit: what the user entered, unconverted.
+inline bool SameQuantity(const CUnitDouble& a, const CUnitDouble& b) {
+    return a.Value() == b.Value() && a.Unit() == b.Unit();
+}
+
 // value is beyond limit by more than the millionth the queries allow for 32-bit floats.
 inline bool Exceeds(double value, double limit) {
     return value > limit + 1e-6 * (1 + (limit < 0 ? -limit : limit));

@@ -9,17 +9,12 @@
 #include "data/StoredQueries.h"
 #include "wizard/WizardStrings.h"
 #include "wizard/application/DataDocument.h"
+#include "wizard/application/RecordParams.h"
 #include "wizard/application/ValveSizeCheck.h"
 
 namespace veritom {
 
-namespace {
-
-bool SameQuantity(const CUnitDouble& a, const CUnitDouble& b) {
-    return a.Value() == b.Value() && a.Unit() == b.Unit();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 CValveSizeInformation::CValveSizeInformation(IDatabase& db, const CProd_ValveData& record)
     : m_db(db), m_record(record), m_working(record) {}
@@ -117,9 +112,10 @@ CValveSizeInformation::Acceptance CValveSizeInformation::Accept() {
     const ControlSignal& signal = m_signals[static_cast<std::size_t>(m_selectedSignal)];
     const CProd_ValveData& r = m_record;
     if (r.m_App_ControlSigVAL.Value() == signal.text && r.m_ControlSigLink.Value() == signal.link &&
-        r.m_ChkBxFlags == m_flags && SameQuantity(m_quantities[0], r.m_App_MaxInPressureVAL) &&
-        SameQuantity(m_quantities[1], r.m_App_MaxVolumetricFlowVAL) &&
-        SameQuantity(m_quantities[2], r.m_App_FlowFactorVAL)) {
+        r.m_ChkBxFlags == m_flags &&
+        record_params::SameQuantity(m_quantities[0], r.m_App_MaxInPressureVAL) &&
+        record_params::SameQuantity(m_quantities[1], r.m_App_MaxVolumetricFlowVAL) &&
+        record_params::SameQuantity(m_quantities[2], r.m_App_FlowFactorVAL)) {
         m_working = m_record;
         return {Acceptance::Kind::Unchanged, 0, EntryField::None};
     }
