@@ -6,6 +6,7 @@
 #include "app/NotAvailable.h"
 #include "app/VeritomObject.h"
 #include "app/ui/CommandRouter.h"
+#include "app/ui/ToolWiring.h"
 #include "app/ui/VeritomApp.h"
 #include "base/ConfigStore.h"
 #include "tools/units/ui/UnitConverter.h"
@@ -99,8 +100,8 @@ void CQtSelectionDialogs::RunSpecialityValves(const CDialogContext& context) {
     dialog.Run();
 }
 
-void CQtSelectionDialogs::RunInterchange(const CDialogContext&) {
-    NotAvailable(ids::kNameInterchange);
+void CQtSelectionDialogs::RunInterchange(const CDialogContext& context) {
+    RunInterchangeTool(*VeritomApp(), context, m_parent());
 }
 
 void CQtSelectionDialogs::RunUnitConversion(const CDialogContext&) {
@@ -109,7 +110,7 @@ void CQtSelectionDialogs::RunUnitConversion(const CDialogContext&) {
 }
 
 void CQtSelectionDialogs::RunStartupScreens(const CDialogContext&) {
-    NotAvailable(ids::kNameStartupScreens);
+    RunDisclaimerAndWelcome(*VeritomApp(), m_parent());
 }
 
 }  // namespace veritom
