@@ -16,10 +16,6 @@ protected:
     void SetUp() override { Start(); }
 };
 
-std::string NotAvailable(const std::string& name) {
-    return "\"" + name + "\" is not available in this version of the selector.";
-}
-
 std::string MustDefine(const std::string& signature) {
     return "You must define a " + signature + " method in your class derived from CVeritomObject.";
 }
