@@ -116,7 +116,11 @@ inline constexpr int kConfigStoreDamaged = 24500;     // "The configuration file
 inline constexpr int kConfigStoreUnreadable = 24501;  // "The configuration file %s cannot be read."
 inline constexpr int kLanguageBundleDamaged = 24502;  // "The language file %s is damaged..."
 inline constexpr int kHelpFileUnavailable = 24506;    // "The help file %s cannot be opened."
-inline constexpr int kHelpWindowTitle = 24507;        // "Help"
+inline constexpr int kHelpWindowTitle = 24507;
+inline constexpr int kHelpBack = 24508;
+inline constexpr int kHelpForward = 24509;
+inline constexpr int kHelpSearch = 24534;
+inline constexpr int kCannotOpenDocument = 24535;  // "Help"
 // Language names, each in its own language; a selection file names its language by one.
 inline constexpr int kLanguageNameFirst = 24510;
 inline constexpr int kLanguageNameEnglish = 24510;

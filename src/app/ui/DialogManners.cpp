@@ -1,7 +1,9 @@
 #include "app/ui/DialogManners.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
 
 namespace veritom {
 
@@ -18,6 +20,18 @@ bool CDialogManners::eventFilter(QObject* watched, QEvent* event) {
             if (dialog->parentWidget()) {
                 dialog->setWindowModality(Qt::WindowModal);
             }
+        }
+    }
+    // F1 anywhere in a dialog is its Help button: the dialog's own help topic.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        watched->isWidgetType()) {
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        auto* help = qobject_cast<QDialog*>(window)
+                         ? window->findChild<QAbstractButton*>(QStringLiteral("helpButton"))
+                         : nullptr;
+        if (help && help->isEnabled()) {
+            help->click();
+            return true;
         }
     }
     return QObject::eventFilter(watched, event);
