@@ -41,9 +41,12 @@ void CSpecialityValves::OpenCatalog(const std::string& folder) const {
         return;
     }
     const CDataDocument document(folder, m_valves[static_cast<std::size_t>(m_selected)].file);
-    if (!document.Open()) {
+    if (!document.IsOpenable()) {
         MessageBox(LoadString(ids::kCannotOpenFile) + document.Path());
+        return;
     }
+    // The desktop says so itself when it cannot show the file.
+    Messages().OpenDocument(document.Path());
 }
 
 }  // namespace veritom

@@ -26,7 +26,8 @@ public:
     bool Select(int index);
 
     // Opens the selected valve's catalogue file from folder; "Cannot open file:  " and the
-    // path when it cannot be opened. Nothing happens without a selection.
+    // path when the name is no plain name of a file there. Nothing happens without a
+    // selection.
     void OpenCatalog(const std::string& folder) const;
 
 private:
