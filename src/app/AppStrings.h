@@ -85,6 +85,7 @@ inline constexpr int kFileDialogSaveAs = 27151;
 inline constexpr int kFileDialogExportXml = 27152;
 inline constexpr int kNoDisplay = 27153;
 inline constexpr int kFileFilterXml = 27154;
+inline constexpr int kUsage = 27155;  // what --help prints
 
 // Panel buttons and the product's brand texts.
 inline constexpr int kButtonValveType = 232;

@@ -1,6 +1,8 @@
 #include "app/ui/VeritomApp.h"
 
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include "app/AppStrings.h"
 #include "app/CommandIds.h"
@@ -13,6 +15,7 @@
 #include "app/ui/DialogManners.h"
 #include "app/ui/DocumentCommands.h"
 #include "app/ui/FileDialog.h"
+#include "app/ui/FocusStyle.h"
 #include "app/ui/LanguageBundle.h"
 #include "app/ui/LanguageSwitcher.h"
 #include "app/ui/MainFrame.h"
@@ -51,6 +54,7 @@ CVeritomApp::CVeritomApp(int& argc, char** argv)
       m_router(std::make_unique<CCommandRouter>(*this)),
       m_nextUserCommandId(cmd::kUserMenuFirst) {
     installEventFilter(new CDialogManners(this));
+    setStyle(new CFocusStyle);
 }
 
 CVeritomApp::~CVeritomApp() {
@@ -114,7 +118,19 @@ bool CVeritomApp::LoadLanguage(int index) {
             CLanguageBundle::LoadResult::Loaded) {
         return false;
     }
+    LoadQtTranslations(languages[static_cast<std::size_t>(index)].code);
     return m_config.SetCurrentIndex(index);
+}
+
+void CVeritomApp::LoadQtTranslations(const std::string& languageCode) {
+    if (m_qtTranslations) {
+        removeTranslator(m_qtTranslations.get());
+    }
+    m_qtTranslations = std::make_unique<QTranslator>();
+    const QString name = QStringLiteral("qtbase_") + QString::fromStdString(languageCode).toLower();
+    if (m_qtTranslations->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(m_qtTranslations.get());
+    }
 }
 
 std::string CVeritomApp::GetLanguageCode() const {

@@ -1,5 +1,7 @@
 #include "app/ui/VeritomView.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -22,6 +24,8 @@ namespace {
 
 constexpr int kIndicatorBitmapId = 121;
 constexpr int kUnboundedHeight = 100000;
+constexpr int kMaximumMargin = 70;
+constexpr int kMaximumStep = 110;
 
 int QtTextFlags(unsigned drawFlags) {
     int flags = Qt::AlignLeft | Qt::AlignTop;
@@ -174,8 +178,9 @@ void CVeritomView::LayOutButtons() {
     if (count == 0) {
         return;
     }
-    const int margin = height() / 10;
-    const int step = (height() - 2 * margin) / (count + 1);
+    // Spread over the window, but never so far apart that a large window scatters the steps.
+    const int margin = std::min(height() / 10, kMaximumMargin);
+    const int step = std::min((height() - 2 * margin) / (count + 1), kMaximumStep);
     for (int i = 0; i < count; ++i) {
         m_buttons[static_cast<std::size_t>(i)]->setGeometry(kButtonLeft, margin + i * step,
                                                             kButtonWidth, kButtonHeight);
