@@ -15,6 +15,7 @@ CommandTable AllCommands() {
     veritom::cli::AddSolenoidCommands(table);
     veritom::cli::AddCandidateCommands(table);
     veritom::cli::AddDatabaseCommands(table);
+    veritom::cli::AddCheckCommands(table);
     veritom::cli::AddToolCommands(table);
     return table;
 }

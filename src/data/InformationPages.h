@@ -29,11 +29,11 @@ public:
     // The Help button of a dialog: the help file at the dialog's template id.
     bool ShowDialogHelp(int templateId);
 
+    // Where the pages and the language's documents are.
+    const IPageLocations& Locations() const { return m_locations; }
+
     // The file name stored for category; nothing without a record.
     std::optional<std::string> LookUpFileName(const std::string& category);
-
-    // Where the help files and the language's documents are.
-    const IPageLocations& Locations() const { return m_locations; }
 
 private:
     bool ShowHelpFile(const std::string& name, int context);

@@ -37,7 +37,9 @@ inline constexpr auto kCoilParams =
            Text("[parSolConstLink]"), Text("[parTermLink]"), Text("[parEncloseLink]"));
 inline constexpr auto kFluidFields =
     Fields(TextField("FluidLinkText"), TextField("FluidLink"), TextField("FluidCategoryLink"),
-           TextField("FluidCategoryText"), IntField("CategoryDefault"));
+           TextField("FluidCategoryText"), IntField("CategoryDefault"),
+           NumberField("FluidSpecificGravity"), TextField("FluidAndStateLink"),
+           IntField("FluidSelectable"));
 inline constexpr auto kVerifyFields =
     Fields(TextField("ValveNumberLink"), TextField("SufxCode"), TextField("PressureDrop"));
 
@@ -81,7 +83,7 @@ inline constexpr auto kFluidButtonState = Query(
 inline constexpr auto kOtherMedia =
     Query("qOtherMedia", Params(Text("[parFluidStateLink]")),
           Fields(TextField("FluidLinkText"), TextField("FluidLink"), TextField("FluidCategoryLink"),
-                 TextField("FluidCategoryText")));
+                 TextField("FluidCategoryText"), NumberField("FluidSpecificGravity")));
 inline constexpr auto kPortSizes = Query(
     "qSelMethod_Known_Operating_Parameters_ConSize", Join(kValveTypeParams, kApplicationParams),
     Fields(TextField("ConSizeLinkText"), TextField("ConSizeLink")));

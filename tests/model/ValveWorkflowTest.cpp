@@ -307,6 +307,30 @@ TEST(ValveWorkflow, ReselectionNoticeOnlyForEarlierSteps) {
     EXPECT_FALSE(w.object.IsSelectionComplete());
 }
 
+// The valve size method has no solenoid step: a solenoid chosen under the known parameters
+// must not stay on the panel (nor in the record) once Application is redone by valve size.
+TEST(ValveWorkflow, ValveSizeApplicationAfterASolenoidClearsTheSolenoid) {
+    Workflow w;
+    for (int id : {kValveType, kApplication, kSolenoid}) {
+        ASSERT_TRUE(w.object.PerformButtonAction(id));
+    }
+    ASSERT_EQ(w.Texts()[2], "120 V AC,  Molded,  DIN Connector,  Type 4");
+    w.app.dialogs.application = [](CProd_ValveData& record) {
+        ValveSizeApplication(record);
+        return IDOK;
+    };
+    EXPECT_TRUE(w.object.PerformButtonAction(kApplication));
+    EXPECT_EQ(w.Texts(), (std::vector<std::string>{
+                             "2-Way Normally Closed,  Straight Through",
+                             "Proportional Flow Control,  150 psig,  1200 cc/min,  Control Input "
+                             "Signal 4-20 mA,  Kv Rating 0.46",
+                             "", ""}));
+    EXPECT_EQ(w.States(), (std::vector<bool>{true, true, false, true}));
+    EXPECT_EQ(w.object.GetWorkflow()->GetStepText(3), "");
+    EXPECT_EQ(w.Record().m_Sol_VoltageVAL.Value(), "");
+    EXPECT_EQ(w.Record().m_VoltLink.Value(), "ALL");
+}
+
 TEST(ValveWorkflow, CancelledStepLeavesTheRecord) {
     Workflow w;
     ASSERT_TRUE(w.object.PerformButtonAction(kValveType));

@@ -120,7 +120,7 @@ TEST_F(Catalogue, EveryMessageKeyHasATextInBothLanguages) {
           "NoMoreInfo",        "ValvesNotAvail", "NullCheck",      "PressDiffCheck",
           "MOPDToHigh",        "MinOPDToLow",    "NoRecordSet",    "NullCheck2",
           "OtherMedia_Sizing", "TempTooHigh",    "MIPToHigh",      "FloFacToHigh",
-          "VolFlowToHigh"}) {
+          "VolFlowToHigh",     "PositiveCheck2"}) {
         const Params param = P({{"[parMessageLink]", std::string(key)}});
         const auto en = RunQuery(m_en.Db(), "qGetMessages", param);
         const auto de = RunQuery(m_de.Db(), "qGetMessages", param);

@@ -45,7 +45,7 @@ public:
     void EndWaitCursor() override { --waitDepth; }
     bool OpenDocument(const std::string& urlOrPath) override {
         opened.push_back(urlOrPath);
-        return true;
+        return openSucceeds;
     }
     bool ShowHelp(const std::string& helpFile, int context, const std::string& keyword) override {
         help.push_back(helpFile + "#" + (keyword.empty() ? std::to_string(context) : keyword));
@@ -66,6 +66,7 @@ public:
     std::vector<std::string> opened;
     std::vector<std::string> help;
     int beeps = 0;
+    bool openSucceeds = true;  // what the desktop answers when asked to open a document
     int waitDepth = 0;
 
 private:

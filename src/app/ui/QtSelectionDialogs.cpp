@@ -4,13 +4,14 @@
 #include "app/CmdUI.h"
 #include "app/CommandIds.h"
 #include "app/NerithObject.h"
-#include "app/NotAvailable.h"
 #include "app/VeritomObject.h"
 #include "app/ui/CommandRouter.h"
 #include "app/ui/ToolWiring.h"
 #include "app/ui/VeritomApp.h"
 #include "base/ConfigStore.h"
 #include "tools/units/ui/UnitConverter.h"
+#include "wizard/application/ui/PressVesselDialog.h"
+#include "wizard/application/ui/SpecialtyValvesDlg.h"
 #include "wizard/coil/ui/CoilSelection.h"
 #include "wizard/complete/ui/SelectionCompleted.h"
 #include "wizard/partnumber/ui/PartNumberDialog.h"
@@ -29,11 +30,6 @@ static_assert(Completion::kViewCadDrawing == cmd::kCadDrawing);
 static_assert(Completion::kPrintCadDxf == cmd::kPrintDxf);
 static_assert(Completion::kPrintCadHpgl == cmd::kPrintHpgl);
 static_assert(Completion::kGenerateCadFile == cmd::kSaveCad);
-
-int NotAvailable(int nameId) {
-    ShowNotAvailable(nameId);
-    return IDCANCEL;
-}
 
 }  // namespace
 
@@ -54,8 +50,13 @@ bool CQtSelectionDialogs::RunReselectionNotice() {
     return dialog.Run() == IDOK;
 }
 
-int CQtSelectionDialogs::RunApplication(const CDialogContext&, CProd_ValveData&) {
-    return NotAvailable(ids::kButtonApplication);
+int CQtSelectionDialogs::RunApplication(const CDialogContext& context, CProd_ValveData& record) {
+    CPressVesselDialog dialog(context, record, m_parent());
+    const int result = dialog.Run();
+    if (result == IDOK) {
+        record = dialog.Record();
+    }
+    return result;
 }
 
 int CQtSelectionDialogs::RunSolenoid(const CDialogContext& context, CProd_ValveData& record) {
@@ -99,8 +100,9 @@ void CQtSelectionDialogs::RunSelectionCompleted(CVeritomObject& object, int temp
                                                   Completion::kProfileEntry, dialog.ShowValue());
 }
 
-void CQtSelectionDialogs::RunSpecialityValves(const CDialogContext&) {
-    NotAvailable(ids::kNameSpecialityValves);
+void CQtSelectionDialogs::RunSpecialityValves(const CDialogContext& context) {
+    CSpecialtyValvesDlg dialog(context, m_parent());
+    dialog.Run();
 }
 
 void CQtSelectionDialogs::RunInterchange(const CDialogContext& context) {

@@ -8,9 +8,8 @@ class QWidget;
 
 namespace veritom {
 
-// The dialogs of the running program. The Valve Type step and the Reselection Notice are
-// real dialogs; the steps and tools that later versions bring say that they are not available
-// in this build and end as Cancel.
+// The dialogs of the running program. Those a later version brings say that they are not
+// available in this build and end as Cancel.
 class CQtSelectionDialogs : public ISelectionDialogs {
 public:
     // parent gives the window the dialogs are modal to (the main window once it exists).

@@ -16,10 +16,6 @@ protected:
     void SetUp() override { Start(); }
 };
 
-std::string NotAvailable(const std::string& name) {
-    return "\"" + name + "\" is not available in this version of the selector.";
-}
-
 std::string MustDefine(const std::string& signature) {
     return "You must define a " + signature + " method in your class derived from CVeritomObject.";
 }
@@ -69,7 +65,7 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         {cmd::kAppAbout, "", "", "", QStringLiteral("aboutDialog")},
         {cmd::kCadDrawing, "", "", ""},
         {cmd::kCadPreferences, "", "", ""},
-        {cmd::kUserMenuFirst, NotAvailable("Speciality Valves"), "", ""},
+        {cmd::kUserMenuFirst, "", "", "", QStringLiteral("specialityValvesDialog")},
         {cmd::kUserMenuFirst + 1, interchangeNotice, "", "", QStringLiteral("interchangeDialog")},
         {cmd::kUserMenuFirst + 2, "", "", "", QStringLiteral("unitConverterDialog")},
         {cmd::kUserMenuFirst + 3, "", "", ""},

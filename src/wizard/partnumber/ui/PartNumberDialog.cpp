@@ -153,7 +153,7 @@ QWidget* CSelection1::BuildList() {
     keepPlace.setRetainSizeWhenHidden(true);
     m_stale->setSizePolicy(keepPlace);
     m_stale->hide();
-    m_catalog = new QPushButton(Text(ids::kCatalogInformation), group);
+    m_catalog = new QPushButton(Text(ids::kPartCatalogInformation), group);
     m_catalog->setObjectName(QStringLiteral("catalogButton"));
     m_reportButton = new QPushButton(Text(ids::kSelectionReport), group);
     m_reportButton->setObjectName(QStringLiteral("reportButton"));
