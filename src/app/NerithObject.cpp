@@ -5,6 +5,7 @@
 
 #include "app/SelectionFile.h"
 #include "app/VeritomAppInterface.h"
+#include "base/FileIo.h"
 #include "base/Format.h"
 #include "base/Links.h"
 #include "base/MessageSink.h"
@@ -257,7 +258,7 @@ bool CNerithObject::SaveData(const std::string& path) {
     fields.orderPadReady = IsOrderPadReady();
     fields.spare = GetSpareFlag();
     fields.selectionComplete = GetSelectionCompleteFlag();
-    if (!WriteFileReplacing(path, StoreSelectionFile(header, fields, *m_workflow))) {
+    if (!WriteFileReplacing(path, StoreSelectionFile(header, fields, *m_workflow)).Ok()) {
         MessageBox(Format(LoadString(kStringCannotSave), path), MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
@@ -273,7 +274,7 @@ void CNerithObject::ShowLoadFailure(int stringId, const std::string& path) {
 
 bool CNerithObject::LoadData(const std::string& path) {
     std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes)) {
+    if (!ReadFileBytes(path, bytes, CSelectionFileHeader::kMaxFileSize).Ok()) {
         ShowLoadFailure(kStringCannotRead, path);
         return false;
     }

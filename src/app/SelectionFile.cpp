@@ -1,17 +1,12 @@
 #include "SelectionFile.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/AppConfiguration.h"
 #include "base/Archive.h"
+#include "base/FileIo.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
@@ -160,10 +155,9 @@ SelectionFileStatus LoadSelectionFile(const std::vector<std::uint8_t>& bytes,
 }
 
 std::optional<CSelectionFileHeader> ReadSelectionFileHeader(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes(CSelectionFileHeader::kSize);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()))) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFileHead(path, bytes, CSelectionFileHeader::kSize).Ok() ||
+        bytes.size() < CSelectionFileHeader::kSize) {
         return std::nullopt;
     }
     CArchive ar(std::move(bytes));
@@ -200,39 +194,6 @@ CSelectionLanguageCheck CheckSelectionLanguage(const CSelectionFileHeader& heade
     check.action = CSelectionLanguageCheck::Action::Refuse;
     MessageBox(Format(LoadString(kStringLanguageNotInstalled), name));
     return check;
-}
-
-bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return false;
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
-    }
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
-}
-
-bool WriteFileReplacing(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    const std::string temporary = path + ".part";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
-        return false;
-    }
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                   std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-    written = std::fclose(file) == 0 && written;
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(temporary, path, error);
-        if (!error) {
-            return true;
-        }
-    }
-    std::filesystem::remove(temporary, error);
-    return false;
 }
 
 std::string FileTitle(const std::string& path) {

@@ -18,6 +18,8 @@ class CProd_BaseObject;
 // two format marks that identify this version of the layout.
 struct CSelectionFileHeader {
     static constexpr std::size_t kSize = 368;
+    // Far more than any selection holds; a longer file is not read at all.
+    static constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
     static constexpr std::int32_t kMark1 = 3;
     static constexpr std::int32_t kMark2 = 26;
 
@@ -79,10 +81,6 @@ CSelectionLanguageCheck CheckSelectionLanguage(const CSelectionFileHeader& heade
                                                const std::string& currentCode,
                                                const std::vector<LanguageInfo>& languages);
 
-bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
-// Writes to a temporary file beside path and renames it over path, so a failed write never
-// destroys an existing file.
-bool WriteFileReplacing(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // The file name without folder and extension, as the window title shows it.
 std::string FileTitle(const std::string& path);
 

@@ -6,6 +6,7 @@
 #include "CliOutput.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
+#include "base/FileIo.h"
 #include "base/Format.h"
 #include "base/StringTable.h"
 #include "model/ValveObject.h"
@@ -63,8 +64,10 @@ int DumpSelectionFile(const Args& args) {
     }
     const std::string& path = args[0];
     std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes)) {
-        std::cerr << Format(LoadString(kStringCannotRead), path) << '\n';
+    if (const FileResult read = ReadFileBytes(path, bytes, CSelectionFileHeader::kMaxFileSize);
+        !read.Ok()) {
+        std::cerr << Format(LoadString(kStringCannotRead), path) << ' '
+                  << DescribeFileError(read, path) << '\n';
         return 1;
     }
     CSelectionFileHeader header;
