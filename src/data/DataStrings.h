@@ -20,4 +20,9 @@ inline constexpr int kEngineQueryNotOpen = 22113;
 inline constexpr int kEngineNoStatement = 22114;
 inline constexpr int kEngineSecondStatement = 22115;
 
+// Bitmap files (read by data/ui).
+inline constexpr int kBitmapReadError = 24503;    // "Read error"
+inline constexpr int kBitmapEmptyFile = 24504;    // "Empty bitmap file"
+inline constexpr int kBitmapInvalidFile = 24505;  // "Invalid bitmap file"
+
 }  // namespace veritom::ids
