@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/AppStrings.h"
 #include "app/ConfigStore.h"
 #include "app/VeritomAppInterface.h"
 #include "base/Format.h"
@@ -17,7 +18,6 @@ namespace veritom {
 
 namespace {
 
-constexpr int kStringLanguageNotInstalled = 209;
 constexpr std::size_t kMaxSeparatorCharacters = 5;
 
 bool EqualsNoCase(const std::string& a, const std::string& b) {
@@ -200,7 +200,7 @@ bool CAppConfiguration::CheckBundle(int index) const {
     const std::string name = index >= 0 && index < static_cast<int>(m_languages.size())
                                  ? DisplayName(m_languages[static_cast<std::size_t>(index)])
                                  : std::string();
-    MessageBox(Format(LoadString(kStringLanguageNotInstalled), name));
+    MessageBox(Format(LoadString(ids::kLanguageNotInstalled), name));
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/AppStrings.h"
 #include "base/FileIo.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
@@ -15,8 +16,6 @@ namespace veritom {
 
 namespace {
 
-constexpr int kStringConfigStoreDamaged = 24500;
-constexpr int kStringConfigStoreUnreadable = 24501;
 // Far more than any store holds; a longer file is not read at all.
 constexpr std::size_t kMaxStoreSize = 16 * 1024 * 1024;
 const std::string kProfileKey = "Profile";
@@ -147,14 +146,14 @@ CIniConfigStore::Store CIniConfigStore::Load(std::string path) {
     if (read.error == FileError::NotFound) {
         return store;  // a store not written yet is an empty one
     }
-    int message = kStringConfigStoreUnreadable;
+    int message = ids::kConfigStoreUnreadable;
     if (read.Ok()) {
         store.settings = CIniSettings::Parse(
             std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         if (store.settings.FormatOk()) {
             return store;
         }
-        message = kStringConfigStoreDamaged;
+        message = ids::kConfigStoreDamaged;
     }
     store.damaged = true;
     MessageBox(Format(LoadString(message), store.path), MsgButtons::Ok, MsgIcon::Warning);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/AppConfiguration.h"
+#include "app/AppStrings.h"
 #include "base/Archive.h"
 #include "base/FileIo.h"
 #include "base/Format.h"
@@ -16,9 +17,6 @@
 namespace veritom {
 
 namespace {
-
-constexpr int kStringLanguageNotInstalled = 209;
-constexpr int kStringLanguageSwitched = 32818;
 
 constexpr std::size_t kCodeOffset = 0;
 constexpr std::size_t kCodeSize = 3;
@@ -180,7 +178,7 @@ CSelectionLanguageCheck CheckSelectionLanguage(const CSelectionFileHeader& heade
         if (languages[i].code == header.languageCode) {
             check.action = CSelectionLanguageCheck::Action::SwitchThenOpen;
             check.languageIndex = static_cast<int>(i);
-            MessageBox(Format(LoadString(kStringLanguageSwitched),
+            MessageBox(Format(LoadString(ids::kLanguageSwitched),
                               CAppConfiguration::DisplayName(languages[i])));
             return check;
         }
@@ -192,7 +190,7 @@ CSelectionLanguageCheck CheckSelectionLanguage(const CSelectionFileHeader& heade
         name = header.languageName;
     }
     check.action = CSelectionLanguageCheck::Action::Refuse;
-    MessageBox(Format(LoadString(kStringLanguageNotInstalled), name));
+    MessageBox(Format(LoadString(ids::kLanguageNotInstalled), name));
     return check;
 }
 

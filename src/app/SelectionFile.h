@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/LanguageInfo.h"
-#include "app/WizardDialogs.h"
+#include "base/ValveTypeAnswer.h"
 
 namespace veritom {
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/CmdUI.h"
+#include "model/WorkflowOwner.h"
 
 namespace veritom {
 
@@ -37,10 +38,10 @@ constexpr unsigned DT_NOPREFIX = 0x0800;
 // nearly every menu command to it. The framework's versions of the operations a product
 // must supply show "You must define a ... method in your class derived from
 // CVeritomObject." so a missing one is noticed on first use.
-class CVeritomObject {
+class CVeritomObject : public IWorkflowOwner {
 public:
     explicit CVeritomObject(IVeritomApp& app);
-    virtual ~CVeritomObject();
+    ~CVeritomObject() override;
     CVeritomObject(const CVeritomObject&) = delete;
     CVeritomObject& operator=(const CVeritomObject&) = delete;
 
@@ -115,6 +116,10 @@ public:
     const std::string& GetCurrentFileName() const { return m_currentFileName; }
     void SetCurrentFileName(const std::string& name) { m_currentFileName = name; }
     IVeritomApp& App() { return m_app; }
+
+    // IWorkflowOwner: the three flag bytes together, and the main window.
+    void SetCompletionFlags(bool on) override;
+    void RedrawMainWindow() override;
 
     // The flag bytes, set and cleared by the product's workflow.
     void SetSelectionComplete(bool on) { m_selectionComplete = on; }

@@ -4,6 +4,7 @@
 
 #include "CliCommand.h"
 #include "CliOutput.h"
+#include "app/AppStrings.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
 #include "base/FileIo.h"
@@ -14,10 +15,6 @@
 namespace veritom::cli {
 
 namespace {
-
-constexpr int kStringConflictingVersion = 239;
-constexpr int kStringCannotRead = 6400;
-constexpr int kStringDamaged = 6401;
 
 // One item a line even when a text holds a tab or a line break.
 
@@ -66,7 +63,7 @@ int DumpSelectionFile(const Args& args) {
     std::vector<std::uint8_t> bytes;
     if (const FileResult read = ReadFileBytes(path, bytes, CSelectionFileHeader::kMaxFileSize);
         !read.Ok()) {
-        std::cerr << Format(LoadString(kStringCannotRead), path) << ' '
+        std::cerr << Format(LoadString(ids::kCannotRead), path) << ' '
                   << DescribeFileError(read, path) << '\n';
         return 1;
     }
@@ -77,11 +74,11 @@ int DumpSelectionFile(const Args& args) {
         case SelectionFileStatus::Ok:
             break;
         case SelectionFileStatus::WrongMarks:
-            std::cerr << LoadString(kStringConflictingVersion) << '\n';
+            std::cerr << LoadString(ids::kConflictingVersion) << '\n';
             return 1;
         case SelectionFileStatus::Unreadable:
         case SelectionFileStatus::Damaged:
-            std::cerr << Format(LoadString(kStringDamaged), path) << '\n';
+            std::cerr << Format(LoadString(ids::kDamaged), path) << '\n';
             return 1;
     }
     PrintHeader(header);

@@ -118,8 +118,8 @@ TEST(SelectionFile, SaveAndOpenRestoreTheSelection) {
     EXPECT_EQ(s.object.GetWorkflow()->GetStepReached(), 3);
     EXPECT_TRUE(s.object.GetWorkflow()->GetValveData() == record);
     // The numbers of the first two answers are not stored.
-    EXPECT_EQ(s.object.GetOption(), kAngle.option);
-    EXPECT_EQ(s.object.GetFlowPattern(), kAngle.flowPattern);
+    EXPECT_EQ(s.object.GetValveTypeAnswers().option, kAngle.option);
+    EXPECT_EQ(s.object.GetValveTypeAnswers().flowPattern, kAngle.flowPattern);
     EXPECT_FALSE(s.object.IsSelectionComplete());
 }
 
@@ -212,7 +212,15 @@ std::vector<std::uint8_t> HandWrittenFile(std::int32_t mark1) {
     for (const char* t : {"", "2-Way Normally Closed,  Straight Through", "Fluid is Oil", "", ""}) {
         text(t);
     }
+    // The record holds the Valve Type answers too, as in every file the program writes.
     CProd_ValveData record;
+    record.m_FunctionTypeVAL = std::string("2-Way Normally Closed");
+    record.m_FuncLink = std::string("2NC");
+    record.m_FlowPatternVAL = std::string("Straight Through");
+    record.m_FlowPatLink = std::string("STR");
+    record.m_FlowPatPic = std::string("picSTR");
+    record.m_FlowPatOptionVAL = std::string("No Option");
+    record.m_FlowPatOptLink = std::string("NOOPT");
     record.m_FluidVAL = std::string("Oil");
     CArchive recordStream;
     record.Serialize(recordStream);
@@ -232,7 +240,7 @@ TEST(SelectionFile, FileWrittenFromTheLayoutOpens) {
     EXPECT_EQ(s.object.GetHighestStep(), 2);
     EXPECT_TRUE(s.object.GetSpareFlag());
     EXPECT_FALSE(s.object.IsOrderPadReady());
-    EXPECT_EQ(s.object.GetFlowPattern(),
+    EXPECT_EQ(s.object.GetValveTypeAnswers().flowPattern,
               (CValveTypeAnswer{"Straight Through", "STR", "picSTR", 0}));
     EXPECT_EQ(s.object.GetWorkflow()->GetValveData().m_FluidVAL.Value(), "Oil");
     EXPECT_EQ(s.object.GetWorkflow()->GetValveData().m_FluidVAL.Name(), "FluidVAL");
@@ -287,7 +295,7 @@ TEST(SelectionFile, BadFilesKeepTheCurrentSelection) {
         EXPECT_EQ(s.Texts(), texts);
         EXPECT_TRUE(s.object.GetWorkflow()->GetValveData() == record);
         EXPECT_EQ(s.object.GetHighestStep(), 3);
-        EXPECT_EQ(s.object.GetFunctionType(), kAngle.functionType);
+        EXPECT_EQ(s.object.GetValveTypeAnswers().functionType, kAngle.functionType);
         EXPECT_TRUE(s.object.IsDirty());
         EXPECT_EQ(s.object.GetCurrentFileName(), "*");
     }

@@ -172,7 +172,7 @@ TEST(ValveWorkflow, CancelledOrUnchangedValveTypeChangesNothing) {
         EXPECT_FALSE(w.object.PerformButtonAction(kValveType));
         EXPECT_EQ(w.object.GetWorkflow(), before);
         EXPECT_EQ(w.object.GetHighestStep(), 2);
-        EXPECT_EQ(w.object.GetFlowPattern(), kNormallyClosed.flowPattern);
+        EXPECT_EQ(w.object.GetValveTypeAnswers().flowPattern, kNormallyClosed.flowPattern);
         EXPECT_EQ(w.Texts()[1], "Fluid is Water,  Cv Rating 2.50");
     }
 }
@@ -351,7 +351,7 @@ TEST(ValveWorkflow, NewDataForgetsTheSelection) {
     EXPECT_FALSE(w.object.IsDirty());
     EXPECT_FALSE(w.object.IsSelectionComplete());
     EXPECT_FALSE(w.object.IsOrderPadReady());
-    EXPECT_EQ(w.object.GetFunctionType(), CValveTypeAnswer());
+    EXPECT_EQ(w.object.GetValveTypeAnswers().functionType, CValveTypeAnswer());
     EXPECT_EQ(w.States(), (std::vector<bool>{true, false, false, false}));
 }
 

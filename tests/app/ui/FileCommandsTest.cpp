@@ -97,7 +97,7 @@ TEST_F(FileCommandsTest, SavingNothingSaysSoAndWritesNothing) {
     EXPECT_EQ(m_messages.Texts(), (std::vector<std::string>{"No Selection to Save."}));
     EXPECT_EQ(m_messages.beeps, 1);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
-    EXPECT_TRUE(App().GetRecentFiles().Entries().empty());
+    EXPECT_TRUE(App().Documents().GetRecentFiles().Entries().empty());
     EXPECT_EQ(ReadUserValue(kAppKey, "FileSaveOpenPath"), "<none>");
 }
 
@@ -176,16 +176,16 @@ TEST_F(FileCommandsTest, DamagedFilesLeaveTheSelectionAsItWas) {
             << m_messages.boxes[1].text;
         EXPECT_EQ(m_messages.beeps, c.beeps);
         EXPECT_EQ(View().DisplayTexts()[0], "3-Way,  Universal");
-        EXPECT_EQ(Object().GetFlowPattern().link, "3UN");
+        EXPECT_EQ(Object().GetValveTypeAnswers().flowPattern.link, "3UN");
         EXPECT_EQ(WindowTitle(), title);
         EXPECT_TRUE(Object().IsDirty());
     }
     // Only good files enter the recent file list.
-    EXPECT_EQ(App().GetRecentFiles().Entries(), (std::vector<std::string>{good}));
+    EXPECT_EQ(App().Documents().GetRecentFiles().Entries(), (std::vector<std::string>{good}));
 }
 
 TEST_F(FileCommandsTest, OpeningByNameChecksTheExtension) {
-    EXPECT_FALSE(App().OpenDocumentFile("/tmp/notes.txt"));
+    EXPECT_FALSE(App().Documents().OpenDocumentFile("/tmp/notes.txt"));
     EXPECT_EQ(
         m_messages.Texts(),
         (std::vector<std::string>{"/tmp/notes.txt is not a valid Morvane Valve selection file."}));
@@ -197,14 +197,16 @@ TEST_F(FileCommandsTest, RecentFileListOpensWithoutDialogAndKeepsItsOrder) {
     const std::string second =
         SaveNew("second.mrv", QStringLiteral("3-Way"), QStringLiteral("Universal"));
     App().SendCommand(cmd::kFileNew);
-    ASSERT_EQ(App().GetRecentFiles().Entries(), (std::vector<std::string>{second, first}));
+    ASSERT_EQ(App().Documents().GetRecentFiles().Entries(),
+              (std::vector<std::string>{second, first}));
 
     CFileDialog::ClearAnswers();
     App().SendCommand(cmd::kFileMruFirst + 1);
     EXPECT_FALSE(CFileDialog::LastRequest().has_value());
     EXPECT_EQ(Object().GetCurrentFileName(), first);
     EXPECT_EQ(View().DisplayTexts()[0], "2-Way,  Normally Open");
-    EXPECT_EQ(App().GetRecentFiles().Entries(), (std::vector<std::string>{second, first}));
+    EXPECT_EQ(App().Documents().GetRecentFiles().Entries(),
+              (std::vector<std::string>{second, first}));
 }
 
 TEST_F(FileCommandsTest, CommandLineFileKeepsItsTitle) {
@@ -250,7 +252,7 @@ TEST_F(FileCommandsTest, FileFromAnUninstalledLanguageIsRefused) {
               "installed.  You cannot open this selection.");
     EXPECT_EQ(View().DisplayTexts()[0], "3-Way,  Universal");
     EXPECT_EQ(App().GetLanguageCode(), "EN");
-    EXPECT_TRUE(App().GetRecentFiles().Entries().empty());
+    EXPECT_TRUE(App().Documents().GetRecentFiles().Entries().empty());
 }
 
 TEST_F(FileCommandsTest, ClosingAChangedSelectionAsksAndCancelKeepsTheWindow) {

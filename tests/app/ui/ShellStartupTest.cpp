@@ -2,9 +2,9 @@
 #include <QMenu>
 
 #include "ShellFixture.h"
+#include "app/AppStrings.h"
 #include "app/CommandIds.h"
 #include "app/MenuResource.h"
-#include "app/ShellStrings.h"
 #include "app/ui/LanguageBundle.h"
 #include "base/StringTable.h"
 #include "data/Database.h"

@@ -242,7 +242,7 @@ TEST(ValveTypeStep, ThroughTheProductObject) {
 
     // A pattern whose only option is "NOOPT": the options close by themselves.
     ASSERT_TRUE(object.PerformButtonAction(100));
-    EXPECT_EQ(object.GetOption(), (CValveTypeAnswer{"No Option", "NOOPT", "", 0}));
+    EXPECT_EQ(object.GetValveTypeAnswers().option, (CValveTypeAnswer{"No Option", "NOOPT", "", 0}));
     EXPECT_EQ(object.GetButtonSelectionDisplayText(0), "2-Way Normally Closed,  Straight Through");
     ASSERT_TRUE(object.PerformButtonAction(101));
     CProd_ValveObject* workflow = object.GetWorkflow();
@@ -256,7 +256,8 @@ TEST(ValveTypeStep, ThroughTheProductObject) {
     // Another flow pattern: the option is chosen anew and the workflow starts again.
     picks = {-1, 1, 2};
     ASSERT_TRUE(object.PerformButtonAction(100));
-    EXPECT_EQ(object.GetOption(), (CValveTypeAnswer{"Stainless Stem", "SS", "", 2}));
+    EXPECT_EQ(object.GetValveTypeAnswers().option,
+              (CValveTypeAnswer{"Stainless Stem", "SS", "", 2}));
     EXPECT_EQ(object.GetButtonSelectionDisplayText(0),
               "2-Way Normally Closed,  Angle Pattern,  Stainless Stem");
     EXPECT_EQ(object.GetButtonSelectionDisplayText(1), "");
@@ -268,7 +269,7 @@ TEST(ValveTypeStep, ThroughTheProductObject) {
     // Reopened, the stored answers are preselected, so OK alone changes nothing.
     picks = {};
     EXPECT_FALSE(object.PerformButtonAction(100));
-    EXPECT_EQ(object.GetOption().link, "SS");
+    EXPECT_EQ(object.GetValveTypeAnswers().option.link, "SS");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WizardDialogs.h"
+#include "app/SelectionDialogs.h"
 #include "wizard/valvetype/ValveTypeOptionsSelection.h"
 #include "wizard/valvetype/ValveTypeSelection.h"
 

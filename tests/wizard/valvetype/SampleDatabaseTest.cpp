@@ -86,7 +86,7 @@ TEST_F(SampleDatabase, EveryInformationPageIsNamed) {
           InfoCommand::RelatedProducts}) {
         m_object.OnInfoCommand(command);
     }
-    EXPECT_TRUE(m_object.ShowDialogHelp(231));
+    EXPECT_TRUE(m_object.Pages().ShowDialogHelp(231));
     EXPECT_EQ(recorder.help.size() + recorder.opened.size(), 10u);
     EXPECT_TRUE(recorder.boxes.empty());
 }

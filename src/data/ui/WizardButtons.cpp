@@ -1,11 +1,11 @@
-#include "wizard/ui/WizardButtons.h"
+#include "data/ui/WizardButtons.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/NerithObject.h"
-#include "app/ShellStrings.h"
 #include "base/StringTable.h"
+#include "data/DataStrings.h"
+#include "data/InformationPages.h"
 
 namespace veritom {
 
@@ -19,7 +19,7 @@ QPushButton* MakeButton(int textId, const char* name, QWidget* parent) {
 
 }  // namespace
 
-CWizardButtons::CWizardButtons(CNerithObject& object, int templateId, QWidget* parent)
+CWizardButtons::CWizardButtons(CInformationPages& pages, int templateId, QWidget* parent)
     : QWidget(parent),
       m_ok(MakeButton(ids::kButtonOk, "okButton", this)),
       m_cancel(MakeButton(ids::kButtonCancel, "cancelButton", this)),
@@ -38,11 +38,11 @@ CWizardButtons::CWizardButtons(CNerithObject& object, int templateId, QWidget* p
     // Both read the selection database: queued, so an engine failure is reported by the
     // application's event handling and not thrown through the button's click.
     connect(
-        m_reference, &QPushButton::clicked, this, [&object] { object.ShowReferencePage(); },
+        m_reference, &QPushButton::clicked, this, [&pages] { pages.ShowReferencePage(); },
         Qt::QueuedConnection);
     connect(
         m_help, &QPushButton::clicked, this,
-        [&object, templateId] { object.ShowDialogHelp(templateId); }, Qt::QueuedConnection);
+        [&pages, templateId] { pages.ShowDialogHelp(templateId); }, Qt::QueuedConnection);
 }
 
 }  // namespace veritom

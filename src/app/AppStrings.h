@@ -1,7 +1,8 @@
 #pragma once
 
 // String table ids of the application shell: the menus of the main window, the button panel,
-// the Valve Type dialogs, the file dialogs and the placeholders of steps still to come.
+// the selection files, the languages, the platform services and the placeholders of steps
+// still to come.
 namespace veritom::ids {
 
 // Menu texts (menu 128).
@@ -57,23 +58,6 @@ inline constexpr int kMenuSpecialityValves = 285;
 inline constexpr int kMenuInterchange = 303;
 inline constexpr int kMenuUnitConversion = 313;
 
-// Valve Type, Valve Type Options and the Reselection Notice.
-inline constexpr int kValveTypeTitle = 27100;
-inline constexpr int kValveTypeGroup = 27101;
-inline constexpr int kFunctionTypeLabel = 27102;
-inline constexpr int kFlowPatternLabel = 27103;
-inline constexpr int kButtonOk = 27104;
-inline constexpr int kButtonCancel = 27105;
-inline constexpr int kButtonReference = 27106;
-inline constexpr int kButtonHelp = 27107;
-inline constexpr int kValveTypeOptionsTitle = 27110;
-inline constexpr int kValveTypeOptionsLabel = 27111;
-inline constexpr int kReselectionTitle = 27120;
-inline constexpr int kReselectionCaution = 27121;
-inline constexpr int kReselectionQuestion = 27122;
-inline constexpr int kButtonYes = 27123;
-inline constexpr int kButtonNo = 27124;
-
 // Steps and tools that come with later versions: "%s" is not available.
 inline constexpr int kNotAvailable = 27130;
 inline constexpr int kNameSpecialityValves = 27131;
@@ -85,6 +69,7 @@ inline constexpr int kNameRapidSelection = 27136;
 inline constexpr int kNameOrderPad = 27137;
 inline constexpr int kNameAbout = 27138;
 inline constexpr int kNameTipOfTheDay = 27139;
+inline constexpr int kNameSelectionReport = 27140;
 
 // File dialogs.
 inline constexpr int kFileDialogOpen = 27150;
@@ -92,5 +77,37 @@ inline constexpr int kFileDialogSaveAs = 27151;
 inline constexpr int kFileDialogExportXml = 27152;
 inline constexpr int kNoDisplay = 27153;
 inline constexpr int kFileFilterXml = 27154;
+
+// Panel buttons and the product's brand texts.
+inline constexpr int kButtonValveType = 232;
+inline constexpr int kButtonApplication = 241;
+inline constexpr int kButtonSolenoid = 242;
+inline constexpr int kButtonPartNumber = 243;
+inline constexpr int kFileExtension = 244;    // "mrv"
+inline constexpr int kFileType = 245;         // "Morvane Valve Files"
+inline constexpr int kApplicationName = 246;  // "Morvane Valve"
+
+// Selection files and the document title.
+inline constexpr int kNotValidSelectionFile = 129;  // "%s is not a valid %s selection file."
+inline constexpr int kLanguageNotInstalled = 209;
+inline constexpr int kNewSelectionTitle = 231;
+inline constexpr int kSelectionTitle = 238;  // " Selection"
+inline constexpr int kConflictingVersion = 239;
+inline constexpr int kNothingToSave = 240;
+inline constexpr int kSaveSelection = 507;  // "Save your current selection?"
+inline constexpr int kFailedToSetPath = 645;
+inline constexpr int kCannotRead = 6400;
+inline constexpr int kDamaged = 6401;
+inline constexpr int kCannotSave = 6402;
+inline constexpr int kLanguageSwitched = 32818;
+
+// The platform services of the Qt layer.
+inline constexpr int kConfigStoreDamaged = 24500;     // "The configuration file %s is damaged..."
+inline constexpr int kConfigStoreUnreadable = 24501;  // "The configuration file %s cannot be read."
+inline constexpr int kLanguageBundleDamaged = 24502;  // "The language file %s is damaged..."
+inline constexpr int kHelpFileUnavailable = 24506;    // "The help file %s cannot be opened."
+inline constexpr int kHelpWindowTitle = 24507;        // "Help"
+inline constexpr int kLanguageNameEnglish = 24510;    // display names of the staged languages
+inline constexpr int kLanguageNameGerman = 24511;
 
 }  // namespace veritom::ids

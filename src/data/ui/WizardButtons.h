@@ -6,14 +6,14 @@ class QPushButton;
 
 namespace veritom {
 
-class CNerithObject;
+class CInformationPages;
 
 // The button column of the wizard dialogs: OK, Cancel, Reference and Help. Reference shows
 // the reference page of the selection database, Help the help file at the dialog's own
 // template id; the dialog connects OK and Cancel itself.
 class CWizardButtons : public QWidget {
 public:
-    CWizardButtons(CNerithObject& object, int templateId, QWidget* parent);
+    CWizardButtons(CInformationPages& pages, int templateId, QWidget* parent);
 
     QPushButton* Ok() const { return m_ok; }
     QPushButton* Cancel() const { return m_cancel; }
