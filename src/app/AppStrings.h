@@ -99,6 +99,8 @@ inline constexpr int kFailedToSetPath = 645;
 inline constexpr int kCannotRead = 6400;
 inline constexpr int kDamaged = 6401;
 inline constexpr int kCannotSave = 6402;
+inline constexpr int kDamagedNothingKept = 6404;
+inline constexpr int kDatabaseUnavailable = 6405;
 inline constexpr int kLanguageSwitched = 32818;
 
 // The platform services of the Qt layer.
@@ -107,7 +109,14 @@ inline constexpr int kConfigStoreUnreadable = 24501;  // "The configuration file
 inline constexpr int kLanguageBundleDamaged = 24502;  // "The language file %s is damaged..."
 inline constexpr int kHelpFileUnavailable = 24506;    // "The help file %s cannot be opened."
 inline constexpr int kHelpWindowTitle = 24507;        // "Help"
-inline constexpr int kLanguageNameEnglish = 24510;    // display names of the staged languages
+// Language names, each in its own language; a selection file names its language by one.
+inline constexpr int kLanguageNameFirst = 24510;
+inline constexpr int kLanguageNameEnglish = 24510;
 inline constexpr int kLanguageNameGerman = 24511;
+inline constexpr int kLanguageNameLast = 24529;
+inline constexpr int kAnotherLanguage = 24530;  // "another language"
+inline constexpr int kBundleUnavailable = 24531;
+inline constexpr int kNoNetPath = 24532;
+inline constexpr int kNoLanguageInfo = 24533;  // "Failed to get language info from registry"
 
 }  // namespace veritom::ids

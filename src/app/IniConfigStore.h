@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/ConfigStore.h"
+#include "base/ConfigStore.h"
 #include "app/IniSettings.h"
 
 namespace veritom {

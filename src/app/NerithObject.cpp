@@ -20,6 +20,8 @@
 #include "data/Recordset.h"
 #include "data/StoredQueries.h"
 #include "model/ValveObject.h"
+#include "tools/orderpad/OrderPad.h"
+#include "tools/orderpad/OrderPadExport.h"
 
 namespace veritom {
 
@@ -64,10 +66,12 @@ const char* CategoryOf(InfoCommand command) {
 CNerithObject::CNerithObject(IVeritomApp& app)
     : CVeritomObject(app),
       m_database(std::make_unique<IDatabase>(app)),
-      m_pages(std::make_unique<CInformationPages>(*m_database, app)) {}
+      m_pages(std::make_unique<CInformationPages>(*m_database, app)),
+      m_report(std::make_unique<CSelectionReport>(app.GetReportLibrary())) {}
 
 CNerithObject::~CNerithObject() {
     m_workflow.reset();
+    m_report.reset();
     m_messages.reset();
     m_pages.reset();
     m_database.reset();
@@ -93,13 +97,17 @@ void CNerithObject::OnUpdateViewSelectionReport(CCmdUI& cmdUI) {
     cmdUI.Enable(IsOrderPadReady());
 }
 
-// The report comes with the report tool; until then the menu items say so.
-void CNerithObject::OnViewSelectionReport() {
-    ShowNotAvailable(ids::kNameSelectionReport);
+ReportSource CNerithObject::CurrentReportSource() {
+    return {m_workflow ? &m_workflow->GetValveData() : nullptr, m_database.get(),
+            m_app.GetLocalPath(), GetRegistryKeyPath()};
 }
 
-void CNerithObject::OnFilePrintSelection(bool) {
-    ShowNotAvailable(ids::kNameSelectionReport);
+void CNerithObject::OnViewSelectionReport() {
+    m_report->Preview(CurrentReportSource());
+}
+
+void CNerithObject::OnFilePrintSelection(bool withPrintDialog) {
+    m_report->Print(CurrentReportSource(), withPrintDialog);
 }
 
 int CNerithObject::ViewReferenceTopic(const std::string&) {
@@ -111,15 +119,18 @@ bool CNerithObject::IsSelectionComplete() {
 }
 
 bool CNerithObject::AddToOrderPad() {
-    if (m_workflow) {
-        m_workflow->AddToOrderPad();
+    if (!m_workflow || !GetOrderPad()) {
+        return false;
     }
-    return false;
+    const CProd_ValveData& record = m_workflow->GetValveData();
+    return veritom::AddToOrderPad(*GetOrderPad(), record.m_PN_CompletePNVAL.Value(),
+                                  LoadString(ids::kApplicationName),
+                                  record.m_PN_PNDescriptionVAL.Value());
 }
 
 bool CNerithObject::PerformButtonAction(int nID) {
     if (!m_database->IsOpen()) {
-        MessageBox(Format(LoadString(ids::kLanguageNotInstalled), m_app.GetLanguageName()));
+        ShowDatabaseUnavailable();
         return false;
     }
     const int step = nID - (kFirstButtonId - 1);
@@ -273,45 +284,98 @@ void CNerithObject::ShowLoadFailure(int stringId, const std::string& path) {
     MessageBox(Format(LoadString(stringId), path), MsgButtons::Ok, MsgIcon::Warning);
 }
 
-bool CNerithObject::LoadData(const std::string& path) {
+namespace {
+
+// What a selection file holds besides its header, read and checked.
+struct CNerithPendingSelection : CPendingSelection {
+    CSelectionFileFields fields;
+    std::unique_ptr<CProd_ValveObject> workflow;
+};
+
+}  // namespace
+
+std::unique_ptr<CPendingSelection> CNerithObject::ReadData(const std::string& path) {
     std::vector<std::uint8_t> bytes;
     if (!ReadFileBytes(path, bytes, CSelectionFileHeader::kMaxFileSize).Ok()) {
         ShowLoadFailure(ids::kCannotRead, path);
-        return false;
+        return nullptr;
     }
-    CSelectionFileHeader header;
-    CSelectionFileFields fields;
-    auto workflow = std::make_unique<CProd_ValveObject>(kButtonCount, WorkflowServices());
-    switch (LoadSelectionFile(bytes, header, fields, *workflow)) {
+    auto pending = std::make_unique<CNerithPendingSelection>();
+    pending->path = path;
+    pending->workflow = std::make_unique<CProd_ValveObject>(kButtonCount, WorkflowServices());
+    switch (LoadSelectionFile(bytes, pending->header, pending->fields, *pending->workflow)) {
         case SelectionFileStatus::Ok:
-            break;
+            return pending;
+        case SelectionFileStatus::NotASelectionFile:
+            MessageBox(Format(LoadString(ids::kNotValidSelectionFile), path, GetApplicationName()),
+                       MsgButtons::Ok, MsgIcon::Warning);
+            return nullptr;
         case SelectionFileStatus::WrongMarks:
             Messages().Beep();
             MessageBox(LoadString(ids::kConflictingVersion));
-            return false;
+            return nullptr;
         case SelectionFileStatus::Unreadable:
         case SelectionFileStatus::Damaged:
-            ShowLoadFailure(ids::kDamaged, path);
-            return false;
+            // Only a selection already made can be said to be kept.
+            ShowLoadFailure(m_workflow ? ids::kDamaged : ids::kDamagedNothingKept, path);
+            return nullptr;
+    }
+    return nullptr;
+}
+
+bool CNerithObject::ApplyData(std::unique_ptr<CPendingSelection> selection) {
+    auto* pending = dynamic_cast<CNerithPendingSelection*>(selection.get());
+    if (!pending || !pending->workflow) {
+        return false;
     }
     // The record read with the workflow holds the Valve Type answers; the copy of them in the
     // fields is not kept a second time.
+    const CSelectionFileFields& fields = pending->fields;
     m_highestStep = fields.highestStep;
-    m_workflow = std::move(workflow);
+    m_workflow = std::move(pending->workflow);
     m_modified = false;
     SetOrderPadReady(fields.orderPadReady);
     SetSpare(fields.spare);
     SetSelectionComplete(fields.selectionComplete);
+    const std::string path = pending->path;
     SetCurrentFileName(path);
     m_app.RefreshButtonPanel();
     m_app.SetDocumentTitle(LoadString(ids::kSelectionTitle) + ": " + FileTitle(path));
     return true;
 }
 
+bool CNerithObject::LoadData(const std::string& path) {
+    std::unique_ptr<CPendingSelection> pending = ReadData(path);
+    return pending && ApplyData(std::move(pending));
+}
+
+std::string CNerithObject::DatabasePath(const std::string& languageCode) const {
+    return JoinPath(m_app.GetNetPath(), kDatabaseName + languageCode + ".mdb");
+}
+
+void CNerithObject::ShowDatabaseUnavailable() {
+    const std::string netPath = m_app.GetNetPath();
+    const std::string text = IsAbsolutePath(netPath) ? Format(LoadString(ids::kDatabaseUnavailable),
+                                                              DatabasePath(m_app.GetLanguageCode()))
+                                                     : Format(LoadString(ids::kNoNetPath), netPath);
+    MessageBox(text, MsgButtons::Ok, MsgIcon::Warning);
+}
+
+bool CNerithObject::CanSwitchLanguage(const LanguageInfo& language) {
+    const std::string path = DatabasePath(language.code);
+    if (IsReadableFile(path)) {
+        return true;
+    }
+    MessageBox(Format(LoadString(ids::kDatabaseUnavailable), path), MsgButtons::Ok,
+               MsgIcon::Warning);
+    return false;
+}
+
 void CNerithObject::LanguageSwitched() {
     m_database->Close();
     // A database that failed at start-up may open now; the catalogue must come with it.
-    if (m_database->Open(m_app.GetNetPath(), kDatabaseName, false, true, GetDatabasePassword()) &&
+    if (IsAbsolutePath(m_app.GetNetPath()) &&
+        m_database->Open(m_app.GetNetPath(), kDatabaseName, false, true, GetDatabasePassword()) &&
         !m_messages) {
         m_messages = std::make_unique<CIMsgStoredProc>(*m_database);
     }
@@ -363,7 +427,7 @@ std::string CNerithObject::GetTipsFilePath() {
 }
 
 bool CNerithObject::Initialize() {
-    if (!SetUpFramework()) {
+    if (!SetUpFramework() || !IsAbsolutePath(m_app.GetNetPath())) {
         return false;
     }
     if (!m_database->Open(m_app.GetNetPath(), kDatabaseName, true, true, GetDatabasePassword())) {

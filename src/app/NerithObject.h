@@ -9,10 +9,12 @@
 #include "app/VeritomObject.h"
 #include "data/DialogContext.h"
 #include "model/ValveObject.h"
+#include "tools/report/SelectionReport.h"
 
 namespace veritom {
 
 class CIMsgStoredProc;
+class CSelectionReport;
 class CInformationPages;
 class IDatabase;
 
@@ -49,9 +51,13 @@ public:
     std::string GetFileFilter() override;
     std::string GetApplicationName() override;
     bool NewData() override;
-    // Reads the whole file before anything is replaced: a file of another version, a damaged
-    // or a cut-short file leaves the current selection as it was.
+    // Reads the whole file before anything is replaced: a file of another kind or version, a
+    // damaged or a cut-short file leaves the current selection as it was.
+    std::unique_ptr<CPendingSelection> ReadData(const std::string& path) override;
+    bool ApplyData(std::unique_ptr<CPendingSelection> selection) override;
     bool LoadData(const std::string& path) override;
+    // The new language's selection database must be there before anything is switched.
+    bool CanSwitchLanguage(const LanguageInfo& language) override;
     bool SaveData(const std::string& path) override;
     void LanguageSwitched() override;
     void ShowStartupScreens() override;
@@ -101,11 +107,18 @@ private:
     bool RunValveTypeStep();
     bool RunWorkflowStep(int nID);
     CProd_ValveObject::Services WorkflowServices();
+    // What the selection report is made of now.
+    ReportSource CurrentReportSource();
+    // The selection database of a language: NetPath, the base name, the code and ".mdb".
+    std::string DatabasePath(const std::string& languageCode) const;
+    // Says why the database is closed: no usable NetPath, or the file it names.
+    void ShowDatabaseUnavailable();
     void ShowLoadFailure(int stringId, const std::string& path);
 
     std::unique_ptr<IDatabase> m_database;
     std::unique_ptr<CInformationPages> m_pages;
     std::unique_ptr<CIMsgStoredProc> m_messages;
+    std::unique_ptr<CSelectionReport> m_report;
     std::unique_ptr<CProd_ValveObject> m_workflow;
     std::int32_t m_highestStep = 0;
     bool m_modified = false;

@@ -10,6 +10,8 @@
 namespace veritom {
 
 class IConfigStore;
+class IOrderPadConnection;
+class IReportLibrary;
 class ISelectionDialogs;
 
 // What the selection objects need from the running application. The Qt application
@@ -32,6 +34,9 @@ public:
 
     virtual IConfigStore& GetConfigStore() = 0;
     virtual ISelectionDialogs& GetDialogs() = 0;
+    // The outside programs: the order pad and the report library.
+    virtual IOrderPadConnection& GetOrderPadConnection() = 0;
+    virtual IReportLibrary& GetReportLibrary() = 0;
 
     // The button panel asks the selection object again for every state and text.
     virtual void RefreshButtonPanel() = 0;

@@ -4,14 +4,16 @@
 #include <cctype>
 
 #include "app/AppStrings.h"
-#include "app/ConfigStore.h"
 #include "app/SelectionDialogs.h"
+#include "app/SelectionFile.h"
 #include "app/VeritomAppInterface.h"
+#include "base/ConfigStore.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
 #include "base/NameMatch.h"
 #include "base/Paths.h"
 #include "base/StringTable.h"
+#include "tools/orderpad/OrderPad.h"
 
 namespace veritom {
 
@@ -168,6 +170,20 @@ bool CVeritomObject::LoadData(const std::string&) {
     return false;
 }
 
+std::unique_ptr<CPendingSelection> CVeritomObject::ReadData(const std::string&) {
+    MustDefine("ReadData()");
+    return nullptr;
+}
+
+bool CVeritomObject::ApplyData(std::unique_ptr<CPendingSelection>) {
+    MustDefine("ApplyData()");
+    return false;
+}
+
+bool CVeritomObject::CanSwitchLanguage(const LanguageInfo&) {
+    return true;
+}
+
 bool CVeritomObject::SaveData(const std::string&) {
     MustDefine("SaveData()");
     return false;
@@ -297,6 +313,7 @@ bool CVeritomObject::IsVerificationMode() const {
 }
 
 bool CVeritomObject::SetUpFramework() {
+    m_orderPad = std::make_unique<COrderPad>(m_app.GetOrderPadConnection());
     // No CAD library is supplied with this system, so a product asking for CAD cannot be set up.
     return !IsCADSupported();
 }

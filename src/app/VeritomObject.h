@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/CmdUI.h"
@@ -8,7 +9,10 @@
 namespace veritom {
 
 class IVeritomApp;
+class COrderPad;
 class CProd_BaseObject;
+struct CPendingSelection;
+struct LanguageInfo;
 
 // The information, help and reference menu commands that the selection object serves.
 enum class InfoCommand {
@@ -74,6 +78,12 @@ public:
     virtual std::string GetApplicationName();
     virtual bool NewData();
     virtual bool LoadData(const std::string& path);
+    // Loading in two steps, so that nothing changes before the whole file has been read and
+    // checked: ReadData says what is wrong and returns nothing; ApplyData makes it current.
+    virtual std::unique_ptr<CPendingSelection> ReadData(const std::string& path);
+    virtual bool ApplyData(std::unique_ptr<CPendingSelection> selection);
+    // Whether everything the product needs in language is there; says what is missing.
+    virtual bool CanSwitchLanguage(const LanguageInfo& language);
     virtual bool SaveData(const std::string& path);
     virtual void LanguageSwitched();
     virtual void ShowStartupScreens();
@@ -111,6 +121,8 @@ public:
     bool IsVerificationMode() const;
     // Creates the order-pad component (and a CAD component, never for this product).
     bool SetUpFramework();
+    // Nullptr until the framework has been set up.
+    COrderPad* GetOrderPad() { return m_orderPad.get(); }
 
     bool IsOrderPadReady() const { return m_orderPadReady; }
     const std::string& GetCurrentFileName() const { return m_currentFileName; }
@@ -134,6 +146,7 @@ protected:
     void MustDefine(const std::string& signature, const char* article = "a") const;
 
     IVeritomApp& m_app;
+    std::unique_ptr<COrderPad> m_orderPad;
     bool m_selectionComplete = false;
     bool m_outputAvailable = false;
     bool m_orderPadReady = false;

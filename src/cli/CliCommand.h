@@ -24,5 +24,7 @@ void AddUnitCommands(CommandTable& table);
 void AddRecordCommands(CommandTable& table);
 // "dump": a selection file, header to record.
 void AddSelectionFileCommands(CommandTable& table);
+// "solenoid": the voltages and environments the Solenoid step offers for a selection file.
+void AddSolenoidCommands(CommandTable& table);
 
 }  // namespace veritom::cli

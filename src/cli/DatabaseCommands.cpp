@@ -45,43 +45,6 @@ bool IsDatabaseOption(const std::string& arg) {
     return arg == "--db" || arg.rfind("--db=", 0) == 0;
 }
 
-// Takes "--db FILE" or "--db=FILE" out of args. False when the option is there without a
-// file or more than once, so that it is never mistaken for a query name.
-bool TakeDatabaseOption(Args& args, std::optional<std::string>& file) {
-    const auto option = std::find_if(args.begin(), args.end(), IsDatabaseOption);
-    if (option == args.end()) {
-        return true;
-    }
-    if (*option == "--db") {
-        if (option + 1 == args.end() || option[1].empty()) {
-            return false;
-        }
-        file = option[1];
-        args.erase(option, option + 2);
-    } else {
-        file = option->substr(5);
-        args.erase(option);
-        if (file->empty()) {
-            return false;
-        }
-    }
-    return std::none_of(args.begin(), args.end(), IsDatabaseOption);
-}
-
-// The database a command runs on: the named one, else the default one, else nothing with
-// the reason on standard error.
-std::optional<std::string> DatabaseFile(const std::optional<std::string>& named) {
-    if (named) {
-        return named;
-    }
-    std::string error;
-    auto file = DefaultDatabaseFile(error);
-    if (!file) {
-        std::cerr << error << '\n';
-    }
-    return file;
-}
-
 template <typename T>
 std::optional<T> ParseWhole(std::string_view text) {
     T value{};
@@ -252,6 +215,39 @@ int ListQueries(const Args& arguments) {
 }
 
 }  // namespace
+
+bool TakeDatabaseOption(Args& args, std::optional<std::string>& file) {
+    const auto option = std::find_if(args.begin(), args.end(), IsDatabaseOption);
+    if (option == args.end()) {
+        return true;
+    }
+    if (*option == "--db") {
+        if (option + 1 == args.end() || option[1].empty()) {
+            return false;
+        }
+        file = option[1];
+        args.erase(option, option + 2);
+    } else {
+        file = option->substr(5);
+        args.erase(option);
+        if (file->empty()) {
+            return false;
+        }
+    }
+    return std::none_of(args.begin(), args.end(), IsDatabaseOption);
+}
+
+std::optional<std::string> DatabaseFile(const std::optional<std::string>& named) {
+    if (named) {
+        return named;
+    }
+    std::string error;
+    auto file = DefaultDatabaseFile(error);
+    if (!file) {
+        std::cerr << error << '\n';
+    }
+    return file;
+}
 
 void AddDatabaseCommands(CommandTable& table) {
     table.push_back({"query", kQueryUsage, &RunQuery});

@@ -73,12 +73,17 @@ int DumpSelectionFile(const Args& args) {
     switch (LoadSelectionFile(bytes, header, fields, workflow)) {
         case SelectionFileStatus::Ok:
             break;
+        case SelectionFileStatus::NotASelectionFile:
+            std::cerr << Format(LoadString(ids::kNotValidSelectionFile), path,
+                                std::string(CNerithObject::kApplicationName))
+                      << '\n';
+            return 1;
         case SelectionFileStatus::WrongMarks:
             std::cerr << LoadString(ids::kConflictingVersion) << '\n';
             return 1;
         case SelectionFileStatus::Unreadable:
         case SelectionFileStatus::Damaged:
-            std::cerr << Format(LoadString(ids::kDamaged), path) << '\n';
+            std::cerr << Format(LoadString(ids::kDamagedNothingKept), path) << '\n';
             return 1;
     }
     PrintHeader(header);

@@ -12,6 +12,7 @@ CommandTable AllCommands() {
     veritom::cli::AddUnitCommands(table);
     veritom::cli::AddRecordCommands(table);
     veritom::cli::AddSelectionFileCommands(table);
+    veritom::cli::AddSolenoidCommands(table);
     veritom::cli::AddDatabaseCommands(table);
     return table;
 }

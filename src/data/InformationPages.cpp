@@ -41,10 +41,11 @@ bool CInformationPages::ShowPage(const std::string& category) {
         return false;
     }
     if (EndsWithNoCase(*name, "hlp")) {
-        return Messages().ShowHelp(JoinPath(m_locations.GetNetPath(), *name), 0, "");
+        return ShowHelpFile(*name, 0);
     }
-    if (EndsWithNoCase(*name, "pdf")) {
-        return Messages().OpenDocument(JoinPath(m_locations.GetReferenceDir(), *name));
+    const std::string folder = m_locations.GetReferenceDir();
+    if (EndsWithNoCase(*name, "pdf") && IsAbsolutePath(folder) && IsPlainFileName(*name)) {
+        return Messages().OpenDocument(JoinPath(folder, *name));
     }
     return false;
 }
@@ -58,7 +59,17 @@ bool CInformationPages::ShowDialogHelp(int templateId) {
     if (!name || name->empty()) {
         return false;
     }
-    return Messages().ShowHelp(JoinPath(m_locations.GetNetPath(), *name), templateId, "");
+    return ShowHelpFile(*name, templateId);
+}
+
+// Names from the database are plain file names inside the installation's folders; a path,
+// a parent folder or an address is never followed.
+bool CInformationPages::ShowHelpFile(const std::string& name, int context) {
+    const std::string folder = m_locations.GetNetPath();
+    if (!IsAbsolutePath(folder) || !IsPlainFileName(name)) {
+        return false;
+    }
+    return Messages().ShowHelp(JoinPath(folder, name), context, "");
 }
 
 }  // namespace veritom

@@ -33,6 +33,8 @@ public:
     std::optional<std::string> LookUpFileName(const std::string& category);
 
 private:
+    bool ShowHelpFile(const std::string& name, int context);
+
     IDatabase& m_db;
     const IPageLocations& m_locations;
 };

@@ -388,31 +388,39 @@ TEST(SelectionFile, LanguageCheckBeforeOpening) {
         Action action;
         int index;
         std::string message;
+        MsgAnswer answer = MsgAnswer::Ok;
     };
+    const std::string kSwitched =
+        "The selection you are trying to open was created in Morvane Valve.  Your language "
+        "selection will now be switched.";
     const std::string notInstalled =
         "The selection you are trying to open was created in %s, "
         "which you do not have installed.  You cannot open this "
         "selection.";
     const Case cases[] = {
         {"EN", 0, Action::Open, -1, ""},
-        {"DE", 0, Action::SwitchThenOpen, 1,
-         "The selection you are trying to open was created in Morvane Valve.  Your language "
-         "selection will now be switched."},
-        {"FR", 242, Action::Refuse, -1, "Solenoid (Coil)"},  // the name by the header's id
-        {"FR", 99999, Action::Refuse, -1, "Fran\u00E7ais"},  // no such id here
-        {"de", 0, Action::Refuse, -1, "Fran\u00E7ais"},
+        {"DE", 0, Action::SwitchThenOpen, 1, kSwitched},
+        // The user declines the switch: nothing is opened.
+        {"DE", 0, Action::Refuse, -1, kSwitched, MsgAnswer::Cancel},
+        // Named by the header's id when that is a language name, else "another language";
+        // the stored name may be anything.
+        {"FR", 24512, Action::Refuse, -1, "Fran\u00E7ais"},
+        {"FR", 242, Action::Refuse, -1, "another language"},
+        {"FR", 99999, Action::Refuse, -1, "another language"},
+        {"de", 0, Action::Refuse, -1, "another language"},
     };
     for (const Case& c : cases) {
         CSelectionFileHeader header;
         header.languageCode = c.code;
-        header.languageName = "Fran\u00E7ais";
+        header.languageName = "t:x:0:0:root";
         header.languageStringId = c.stringId;
         MessageRecorder recorder;
+        recorder.Answer(c.answer);
         const CSelectionLanguageCheck check = CheckSelectionLanguage(header, "EN", languages);
         EXPECT_EQ(check.action, c.action) << c.code;
         EXPECT_EQ(check.languageIndex, c.index) << c.code;
         std::string expected = c.message;
-        if (c.action == Action::Refuse) {
+        if (c.action == Action::Refuse && c.message != kSwitched) {
             expected = notInstalled;
             expected.replace(expected.find("%s"), 2, c.message);
         }

@@ -161,6 +161,8 @@ TEST_F(CliQuery, DatabaseOptionWithoutAFileShowsTheUsage) {
         {{"queries", "--db"}, queriesUsage},
         {{"queries", "--db="}, queriesUsage},
         {{"queries", "--db", m_db, "extra"}, queriesUsage},
+        {{"solenoid", "--db"}, "usage: morvane-cli solenoid [--db FILE] FILE.mrv\n"},
+        {{"solenoid", "a.mrv", "--db"}, "usage: morvane-cli solenoid [--db FILE] FILE.mrv\n"},
     };
     for (const auto& [arguments, usage] : cases) {
         const CliRun run = Cli(arguments, installed);

@@ -133,9 +133,10 @@ TEST(ValveWorkflow, ClosedDatabaseStopsEveryButton) {
     EXPECT_FALSE(object.PerformButtonAction(kValveType));
     EXPECT_EQ(app.dialogs.valveTypeCalls, 0);
     ASSERT_EQ(recorder.boxes.size(), 1u);
+    // Says what is wrong: the database, with the file it looked for.
     EXPECT_EQ(recorder.boxes[0].text,
-              "The selection you are trying to open was created in English, which you do not "
-              "have installed.  You cannot open this selection.");
+              "The selection database /net/MorvaneEN.mdb could not be opened, so the selection "
+              "steps cannot run.  Check that the file is there and readable.");
 }
 
 TEST(ValveWorkflow, ValveTypeStartsAFreshWorkflow) {

@@ -4,12 +4,15 @@
 
 #include "app/AppStrings.h"
 #include "app/CommandIds.h"
-#include "app/ConfigStore.h"
 #include "app/NotAvailable.h"
 #include "app/VeritomObject.h"
 #include "app/ui/DocumentCommands.h"
 #include "app/ui/LanguageSwitcher.h"
 #include "app/ui/VeritomApp.h"
+#include "base/ConfigStore.h"
+#include "tools/orderpad/OrderPad.h"
+#include "tools/orderpad/OrderPadExport.h"
+#include "tools/orderpad/OrderPadLanguage.h"
 
 namespace veritom {
 
@@ -108,9 +111,12 @@ bool CCommandRouter::OnCommand(int commandId) {
             documents.OnFileSaveAs();
             return true;
         case cmd::kViewOrderPad:
-            ShowNotAvailable(ids::kNameOrderPad);
+            if (COrderPad* orderPad = object->GetOrderPad()) {
+                ViewOrderPad(*orderPad, m_app.GetConfigStore(), m_app.GetLanguageCode());
+            }
             return true;
         case cmd::kToolsAddToOrderPad:
+            SetUpOrderPadLanguage(m_app.GetConfigStore(), m_app.GetLanguageCode());
             object->AddToOrderPad();
             return true;
         case cmd::kToolsRapidSelection:

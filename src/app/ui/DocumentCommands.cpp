@@ -49,9 +49,12 @@ bool CDocumentCommands::SaveModifiedSelection() {
     }
     CPromptScope prompt(m_promptInProgress);
     const MsgAnswer answer =
-        MessageBox(LoadString(ids::kSaveSelection), MsgButtons::YesNo, MsgIcon::Question);
-    // A selection the user wanted kept is never thrown away because saving failed or the
-    // file dialog was cancelled.
+        MessageBox(LoadString(ids::kSaveSelection), MsgButtons::YesNoCancel, MsgIcon::Question);
+    // Cancel keeps everything; a selection the user wanted kept is never thrown away because
+    // saving failed or the file dialog was cancelled.
+    if (answer == MsgAnswer::Cancel) {
+        return false;
+    }
     return answer != MsgAnswer::Yes || OnFileSave();
 }
 
@@ -59,6 +62,10 @@ void CDocumentCommands::OnFileNew() {
     if (!SaveModifiedSelection()) {
         return;
     }
+    StartNewSelection();
+}
+
+void CDocumentCommands::StartNewSelection() {
     Object().SetCurrentFileName("*");
     m_app.NewSelection();
 }
@@ -124,24 +131,28 @@ void CDocumentCommands::OpenRecentFile(int index) {
 }
 
 bool CDocumentCommands::OpenSelection(const std::string& path) {
-    if (const auto header = ReadSelectionFileHeader(path)) {
-        const CSelectionLanguageCheck check =
-            CheckSelectionLanguage(*header, m_app.GetLanguageCode(), m_app.GetLanguages());
-        switch (check.action) {
-            case CSelectionLanguageCheck::Action::Refuse:
-                return false;
-            case CSelectionLanguageCheck::Action::SwitchThenOpen:
-                // Loaded under any other language, the file's texts would not match the
-                // interface and its database.
-                if (!m_app.Languages().SwitchLanguage(check.languageIndex)) {
-                    return false;
-                }
-                break;
-            case CSelectionLanguageCheck::Action::Open:
-                break;
-        }
+    // The whole file is read and checked before the language is switched, since switching
+    // starts a new selection.
+    std::unique_ptr<CPendingSelection> pending = Object().ReadData(path);
+    if (!pending) {
+        return false;
     }
-    if (!Object().LoadData(path)) {
+    const CSelectionLanguageCheck check =
+        CheckSelectionLanguage(pending->header, m_app.GetLanguageCode(), m_app.GetLanguages());
+    switch (check.action) {
+        case CSelectionLanguageCheck::Action::Refuse:
+            return false;
+        case CSelectionLanguageCheck::Action::SwitchThenOpen:
+            // Loaded under any other language, the file's texts would not match the
+            // interface and its database.
+            if (!m_app.Languages().SwitchLanguage(check.languageIndex)) {
+                return false;
+            }
+            break;
+        case CSelectionLanguageCheck::Action::Open:
+            break;
+    }
+    if (!Object().ApplyData(std::move(pending))) {
         return false;
     }
     if (CVeritomView* view = m_app.GetView()) {

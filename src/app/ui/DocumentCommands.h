@@ -17,6 +17,8 @@ public:
     explicit CDocumentCommands(CVeritomApp& app);
 
     void OnFileNew();
+    // A new selection without asking (the question has been answered).
+    void StartNewSelection();
     void OnFileOpen();
     bool OnFileSave();
     bool OnFileSaveAs();

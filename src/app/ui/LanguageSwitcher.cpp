@@ -16,16 +16,16 @@ bool CLanguageSwitcher::SwitchLanguage(int index) {
     if (index < 0 || index >= static_cast<int>(languages.size())) {
         return false;
     }
+    // Everything that can fail comes before the selection is given up: a failed or cancelled
+    // switch changes nothing.
     CDocumentCommands& documents = m_app.Documents();
     CVeritomObject& object = *m_app.GetSelectionObject();
-    documents.OnFileNew();
-    if (object.IsDirty()) {
+    if (!object.CanSwitchLanguage(languages[static_cast<std::size_t>(index)]) ||
+        !m_app.GetConfiguration().CheckBundle(index) || !documents.SaveModifiedSelection() ||
+        !m_app.LoadLanguage(index)) {
         return false;
     }
-    if (!m_app.LoadLanguage(index)) {
-        return false;
-    }
-    documents.OnFileNew();
+    documents.StartNewSelection();
     AfterLanguageSwitch();
     return true;
 }

@@ -36,22 +36,15 @@ bool CNerithApp::InitInstance() {
 
     Documents().LoadRecentFiles();
     CreateDocumentWindow(std::make_unique<CNerithView>(*this));
-    if (!ProcessShellCommand()) {
-        return false;
-    }
+    Documents().StartNewSelection();
     GetMainFrame()->RemoveMenuCommand(cmd::kVeritomUpdates);
     AddRunTimeMenuItems(nerith);
-
-    // A file opened from the command line keeps its own title.
-    if (nerith.GetCurrentFileName() == "*") {
-        SetDocumentTitle(LoadString(ids::kNewSelectionTitle));
-    } else {
-        UpdateTitles();
-    }
     GetMainFrame()->ShowCentred();
     GetView()->OnInitialUpdate();
     GetMainFrame()->UpdateCommandUI();
-    return true;
+    // A file named on the command line opens over the window; whatever it says about the
+    // file appears there, and a file that cannot be opened leaves the new selection.
+    return ProcessShellCommand();
 }
 
 void CNerithApp::ExitInstance() {

@@ -1,13 +1,31 @@
 #include "app/ui/QtSelectionDialogs.h"
 
 #include "app/AppStrings.h"
+#include "app/CmdUI.h"
+#include "app/CommandIds.h"
+#include "base/ConfigStore.h"
 #include "app/NotAvailable.h"
+#include "app/VeritomObject.h"
+#include "app/ui/CommandRouter.h"
+#include "app/ui/VeritomApp.h"
+#include "wizard/coil/ui/CoilSelection.h"
+#include "wizard/complete/ui/SelectionCompleted.h"
+#include "tools/units/ui/UnitConverter.h"
 #include "wizard/ui/ReSelDlg.h"
 #include "wizard/valvetype/ui/ValveTypeDialog.h"
 
 namespace veritom {
 
 namespace {
+
+using Completion = CSelectionCompletedOptions;
+static_assert(Completion::kAddToOrderPad == cmd::kToolsAddToOrderPad);
+static_assert(Completion::kViewSelectionReport == cmd::kViewSelectionReport);
+static_assert(Completion::kPrintSelectionReport == cmd::kFilePrintSelection);
+static_assert(Completion::kViewCadDrawing == cmd::kCadDrawing);
+static_assert(Completion::kPrintCadDxf == cmd::kPrintDxf);
+static_assert(Completion::kPrintCadHpgl == cmd::kPrintHpgl);
+static_assert(Completion::kGenerateCadFile == cmd::kSaveCad);
 
 int NotAvailable(int nameId) {
     ShowNotAvailable(nameId);
@@ -37,16 +55,36 @@ int CQtSelectionDialogs::RunApplication(const CDialogContext&, CProd_ValveData&)
     return NotAvailable(ids::kButtonApplication);
 }
 
-int CQtSelectionDialogs::RunSolenoid(const CDialogContext&, CProd_ValveData&) {
-    return NotAvailable(ids::kButtonSolenoid);
+int CQtSelectionDialogs::RunSolenoid(const CDialogContext& context, CProd_ValveData& record) {
+    CCoilSelection dialog(context, record, m_parent());
+    const int result = dialog.Run();
+    if (result == IDOK) {
+        record = dialog.Record();
+    }
+    return result;
 }
 
 int CQtSelectionDialogs::RunPartNumber(const CDialogContext&, CProd_ValveData&) {
     return NotAvailable(ids::kButtonPartNumber);
 }
 
-void CQtSelectionDialogs::RunSelectionCompleted(CVeritomObject&, int) {
-    NotAvailable(ids::kNameSelectionCompleted);
+void CQtSelectionDialogs::RunSelectionCompleted(CVeritomObject& object, int templateId) {
+    CVeritomApp* app = VeritomApp();
+    // The buttons run the menu commands, and the CAD buttons follow the menu's update
+    // handlers, so the dialog and the menu always agree.
+    auto run = [app](int commandId) {
+        if (app) {
+            app->SendCommand(commandId);
+        }
+    };
+    auto enabled = [app](int commandId) {
+        CCmdUI cmdUI;
+        return app && app->Router().OnUpdateCommand(commandId, cmdUI) && cmdUI.enabled;
+    };
+    CSelectionCompleted dialog(templateId, run, enabled, m_parent());
+    dialog.Run();
+    object.App().GetConfigStore().WriteProfileInt(Completion::kProfileSection,
+                                                  Completion::kProfileEntry, dialog.ShowValue());
 }
 
 void CQtSelectionDialogs::RunSpecialityValves(const CDialogContext&) {
@@ -58,7 +96,8 @@ void CQtSelectionDialogs::RunInterchange(const CDialogContext&) {
 }
 
 void CQtSelectionDialogs::RunUnitConversion(const CDialogContext&) {
-    NotAvailable(ids::kNameUnitConversion);
+    CUnitConverter dialog(m_parent());
+    dialog.Run();
 }
 
 void CQtSelectionDialogs::RunStartupScreens(const CDialogContext&) {

@@ -4,7 +4,6 @@
 
 #include "app/AppStrings.h"
 #include "app/CommandIds.h"
-#include "app/ConfigStore.h"
 #include "app/NotAvailable.h"
 #include "app/SelectionFile.h"
 #include "app/VeritomObject.h"
@@ -20,9 +19,14 @@
 #include "app/ui/QtSelectionDialogs.h"
 #include "app/ui/TaskEvent.h"
 #include "app/ui/VeritomView.h"
+#include "base/ConfigStore.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "data/DaoException.h"
+#include "tools/orderpad/ui/LocalOrderPadConnection.h"
+#include "tools/progress/Progress.h"
+#include "tools/progress/ui/LocalProgressTransport.h"
+#include "tools/report/ui/ReportLibraryLoader.h"
 
 namespace veritom {
 
@@ -51,11 +55,15 @@ CVeritomApp::~CVeritomApp() {
     if (m_object) {
         m_config.SaveLanguage(*m_store, m_object->GetRegistryKeyPath());
     }
+    CProgress::SetTransport(nullptr);
+    m_progress.reset();
     m_frame.reset();
     m_router.reset();
     m_languages.reset();
     m_documents.reset();
     m_object.reset();
+    m_orderPad.reset();
+    m_reportLibrary.reset();
     m_userMenuItems.clear();
     if (m_sink) {
         SetMessageSink(m_previousSink);
@@ -82,18 +90,19 @@ void CVeritomApp::SetDisplayName(std::string name) {
 }
 
 bool CVeritomApp::InitFramework(const std::vector<std::string>& arguments) {
-    const QLocale locale = QLocale::system();
-    if (!m_config.Load(*m_store, m_object->GetRegistryKeyPath(),
-                       locale.groupSeparator().toStdString(),
-                       locale.decimalPoint().toStdString())) {
-        return false;
-    }
-    if (!LoadLanguage(m_config.GetCurrentIndex())) {
-        return false;
-    }
+    // The command line counts whatever else fails: its file is still opened, its switches
+    // still hold.
     m_cmdLine.Parse(arguments);
     m_verification = m_cmdLine.IsVerification();
-    return true;
+    const QLocale locale = QLocale::system();
+    const bool loaded =
+        m_config.Load(*m_store, m_object->GetRegistryKeyPath(),
+                      locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString());
+    // The progress program lives in the shared data directory.
+    m_progress = std::make_unique<CLocalProgressTransport>(m_config.GetNetPath(),
+                                                           [this] { return m_displayName; });
+    CProgress::SetTransport(m_progress.get());
+    return loaded && LoadLanguage(m_config.GetCurrentIndex());
 }
 
 bool CVeritomApp::LoadLanguage(int index) {
@@ -148,6 +157,29 @@ IConfigStore& CVeritomApp::GetConfigStore() {
 
 ISelectionDialogs& CVeritomApp::GetDialogs() {
     return *m_dialogs;
+}
+
+// The order pad program lives in the shared data directory, known once the configuration
+// has been read.
+IOrderPadConnection& CVeritomApp::GetOrderPadConnection() {
+    if (!m_orderPad) {
+        m_orderPad =
+            std::make_unique<CLocalOrderPadConnection>(QString::fromStdString(GetNetPath()));
+    }
+    return *m_orderPad;
+}
+
+IReportLibrary& CVeritomApp::GetReportLibrary() {
+    if (!m_reportLibrary) {
+        m_reportLibrary = std::make_unique<CReportLibraryLoader>();
+    }
+    return *m_reportLibrary;
+}
+
+std::unique_ptr<ISelectionDialogs> CVeritomApp::ReplaceDialogs(
+    std::unique_ptr<ISelectionDialogs> dialogs) {
+    std::swap(dialogs, m_dialogs);
+    return dialogs;
 }
 
 CVeritomView* CVeritomApp::GetView() const {
@@ -216,12 +248,8 @@ bool CVeritomApp::ProcessShellCommand() {
     if (!m_frame) {
         return false;
     }
-    CCmdLineInfo info;
-    info.Parse(ProgramArguments());
-    if (info.GetShellCommand() == CCmdLineInfo::ShellCommand::FileOpen) {
-        m_documents->OpenDocumentFile(info.GetFileName());
-    } else {
-        m_documents->OnFileNew();
+    if (m_cmdLine.GetShellCommand() == CCmdLineInfo::ShellCommand::FileOpen) {
+        m_documents->OpenDocumentFile(m_cmdLine.GetFileName());
     }
     return true;
 }

@@ -19,6 +19,9 @@ class CConfigStore;
 class CDaoException;
 class CDocumentCommands;
 class CLanguageSwitcher;
+class CLocalOrderPadConnection;
+class CLocalProgressTransport;
+class CReportLibraryLoader;
 class CLanguageBundle;
 class CMainFrame;
 class IMessageSink;
@@ -53,6 +56,12 @@ public:
     std::string GetVeritomRootPath() const override;
     IConfigStore& GetConfigStore() override;
     ISelectionDialogs& GetDialogs() override;
+    IOrderPadConnection& GetOrderPadConnection() override;
+    IReportLibrary& GetReportLibrary() override;
+    // Puts dialogs in place of the ones the selection objects open and returns those (tests
+    // wrap the program's dialogs to answer a step they do not drive). Workflows created
+    // before keep the dialogs they were given.
+    std::unique_ptr<ISelectionDialogs> ReplaceDialogs(std::unique_ptr<ISelectionDialogs> dialogs);
     void RefreshButtonPanel() override;
     void RedrawMainWindow() override;
     void SetDocumentTitle(const std::string& title) override;
@@ -117,7 +126,8 @@ protected:
     void SetDisplayName(std::string name);
     // Creates the main frame around view (the single document window).
     void CreateDocumentWindow(std::unique_ptr<CVeritomView> view);
-    // New selection, or the file named on the command line.
+    // Opens the file named on the command line, if any; run once the main window shows, so
+    // that what it says appears over the window.
     bool ProcessShellCommand();
     // The command line without the program's name.
     static std::vector<std::string> ProgramArguments();
@@ -131,6 +141,9 @@ private:
     std::unique_ptr<CQtMessageSink> m_sink;
     IMessageSink* m_previousSink = nullptr;
     std::unique_ptr<ISelectionDialogs> m_dialogs;
+    std::unique_ptr<CLocalProgressTransport> m_progress;
+    std::unique_ptr<CLocalOrderPadConnection> m_orderPad;
+    std::unique_ptr<CReportLibraryLoader> m_reportLibrary;
     std::unique_ptr<CVeritomObject> m_object;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CDocumentCommands> m_documents;

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "FakeOrderPadConnection.h"
+#include "FakeReportLibrary.h"
 #include "MemoryConfigStore.h"
 #include "ScriptedWizardDialogs.h"
 #include "app/AppConfiguration.h"
@@ -32,6 +34,8 @@ public:
     std::string GetVeritomRootPath() const override { return rootPath; }
     IConfigStore& GetConfigStore() override { return store; }
     ISelectionDialogs& GetDialogs() override { return dialogs; }
+    IOrderPadConnection& GetOrderPadConnection() override { return orderPad; }
+    IReportLibrary& GetReportLibrary() override { return reportLibrary; }
     void RefreshButtonPanel() override { ++refreshCount; }
     void RedrawMainWindow() override { ++redrawCount; }
     void SetDocumentTitle(const std::string& title) override { documentTitle = title; }
@@ -49,6 +53,8 @@ public:
     std::string rootPath = "/root";
     MemoryConfigStore store;
     ScriptedWizardDialogs dialogs;
+    FakeOrderPadConnection orderPad;
+    FakeReportLibrary reportLibrary;
     int refreshCount = 0;
     int redrawCount = 0;
     std::string documentTitle;

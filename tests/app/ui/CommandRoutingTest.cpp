@@ -5,8 +5,8 @@
 
 #include "ShellFixture.h"
 #include "app/CommandIds.h"
-#include "app/ConfigStore.h"
 #include "app/ui/FileDialog.h"
+#include "base/ConfigStore.h"
 
 namespace veritom::test {
 namespace {
@@ -27,17 +27,20 @@ std::string MustDefine(const std::string& signature) {
 TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
     struct Case {
         int command;
-        std::string box;     // the one message box expected, or empty
-        std::string opened;  // the end of the document or page opened, or empty
-        std::string help;    // the end of the help file and topic shown, or empty
+        std::string box;      // the one message box expected, or empty
+        std::string opened;   // the end of the document or page opened, or empty
+        std::string help;     // the end of the help file and topic shown, or empty
+        QString dialog = {};  // the object name of the window it opens, or empty
+        int beeps = 0;
     };
     const std::string host = "https://www.veldor-kastrel.example";
     const Case cases[] = {
         {cmd::kToolsOptions, MustDefine("OnToolOptions()"), "", ""},
         // Tools, Options is never enabled; the items a user can reach never say "You must define".
-        {cmd::kViewSelectionReport, NotAvailable("Selection Report"), "", ""},
-        {cmd::kFilePrintSelection, NotAvailable("Selection Report"), "", ""},
-        {cmd::kFilePrintDirect, NotAvailable("Selection Report"), "", ""},
+        // Nothing is selected yet: the report commands beep and report nothing.
+        {cmd::kViewSelectionReport, "", "", "", {}, 1},
+        {cmd::kFilePrintSelection, "", "", "", {}, 1},
+        {cmd::kFilePrintDirect, "", "", "", {}, 1},
         {cmd::kViewReference, "", "Reference/EN/Reference.pdf", ""},
         {cmd::kReferenceContents, "", "Reference/EN/Reference.pdf", ""},
         {cmd::kContactingVeldor, "", "Reference/EN/Contacting.pdf", ""},
@@ -57,7 +60,6 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         {cmd::kVeritomSupport, "", host + "/veritominfo/current/support.htm", ""},
         {cmd::kVeritomUpdates, "", host + "/veritominfo", ""},
         {cmd::kVeldorHomePage, "", host, ""},
-        {cmd::kViewOrderPad, NotAvailable("OrderPad"), "", ""},
         {cmd::kToolsAddToOrderPad, "", "", ""},
         {cmd::kToolsRapidSelection, NotAvailable("Rapid Selection"), "", ""},
         {cmd::kTipOfTheDay, NotAvailable("Tip of the Day"), "", ""},
@@ -66,7 +68,7 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         {cmd::kCadPreferences, "", "", ""},
         {cmd::kUserMenuFirst, NotAvailable("Speciality Valves"), "", ""},
         {cmd::kUserMenuFirst + 1, NotAvailable("Competitor Part Number Interchange"), "", ""},
-        {cmd::kUserMenuFirst + 2, NotAvailable("Unit Conversion"), "", ""},
+        {cmd::kUserMenuFirst + 2, "", "", "", QStringLiteral("unitConverterDialog")},
         {cmd::kUserMenuFirst + 3, "", "", ""},
         {cmd::kUserMenuLast, "", "", ""},
         // The panel has four buttons; identifiers past them route nowhere.
@@ -78,7 +80,13 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         m_messages.boxes.clear();
         m_messages.opened.clear();
         m_messages.help.clear();
+        m_messages.beeps = 0;
+        if (!c.dialog.isEmpty()) {
+            Dialogs().Expect(c.dialog, [](QDialog& dialog) { dialog.reject(); });
+        }
         App().SendCommand(c.command);
+        EXPECT_TRUE(Dialogs().AllHandled());
+        EXPECT_EQ(m_messages.beeps, c.beeps);
         EXPECT_EQ(m_messages.Texts(),
                   c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box});
         ASSERT_EQ(m_messages.opened.size(), c.opened.empty() ? 0u : 1u);
@@ -91,6 +99,20 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         }
     }
     EXPECT_EQ(Object().GetWorkflow(), nullptr);
+}
+
+// View, OrderPad reaches the order pad component: without the order pad program in the
+// installation it says so, naming the program.
+TEST_F(CommandRoutingTest, ViewOrderPadWithoutTheProgramSaysSo) {
+    Stop();
+    WriteMachineStore({.netPath = MakeNetPath({"orderpad"}).toStdString()});
+    Start();
+    m_messages.boxes.clear();
+    App().SendCommand(cmd::kViewOrderPad);
+    ASSERT_EQ(m_messages.boxes.size(), 1u);
+    EXPECT_EQ(m_messages.boxes[0].text.rfind("Open OrderPad Failed!", 0), 0u)
+        << m_messages.boxes[0].text;
+    EXPECT_NE(m_messages.boxes[0].text.find("orderpad"), std::string::npos);
 }
 
 TEST_F(CommandRoutingTest, UpdateHandlersEnableAndCheckTheMenuItems) {

@@ -1,0 +1,134 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "CliCommand.h"
+#include "CliOutput.h"
+#include "DatabaseCommands.h"
+#include "app/AppStrings.h"
+#include "app/NerithObject.h"
+#include "app/SelectionFile.h"
+#include "base/FileIo.h"
+#include "base/Format.h"
+#include "base/Links.h"
+#include "base/StringTable.h"
+#include "data/DaoException.h"
+#include "data/Database.h"
+#include "model/ValveObject.h"
+#include "wizard/WizardStrings.h"
+#include "wizard/coil/ElectricalSelection.h"
+
+namespace veritom::cli {
+
+namespace {
+
+constexpr int kKnownOperatingParameters = 1;
+constexpr int kApplicationStep = 2;
+
+// --db names the file itself, so no language code is added to it.
+class NoLanguage : public ILanguageSource {
+public:
+    std::string GetLanguageCode() const override { return std::string(); }
+};
+
+bool ReadSelection(const std::string& path, CProd_ValveObject& workflow) {
+    std::vector<std::uint8_t> bytes;
+    if (const FileResult read = ReadFileBytes(path, bytes, CSelectionFileHeader::kMaxFileSize);
+        !read.Ok()) {
+        std::cerr << Format(LoadString(ids::kCannotRead), path) << ' '
+                  << DescribeFileError(read, path) << '\n';
+        return false;
+    }
+    CSelectionFileHeader header;
+    CSelectionFileFields fields;
+    switch (LoadSelectionFile(bytes, header, fields, workflow)) {
+        case SelectionFileStatus::Ok:
+            return true;
+        case SelectionFileStatus::NotASelectionFile:
+            std::cerr << Format(LoadString(ids::kNotValidSelectionFile), path,
+                                std::string(CNerithObject::kApplicationName))
+                      << '\n';
+            return false;
+        case SelectionFileStatus::WrongMarks:
+            std::cerr << LoadString(ids::kConflictingVersion) << '\n';
+            return false;
+        case SelectionFileStatus::Unreadable:
+        case SelectionFileStatus::Damaged:
+            break;
+    }
+    std::cerr << Format(LoadString(ids::kDamaged), path) << '\n';
+    return false;
+}
+
+void PrintVoltages(const CElectricalSelection& selection, const std::string& current) {
+    const std::vector<VoltageEntry>& list = selection.GetLists().List(current);
+    const int defaultIndex = selection.GetLists().DefaultIndex(current);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        PrintFields({"voltage", current, list[i].text, list[i].link,
+                     static_cast<int>(i) == defaultIndex ? "default" : ""});
+    }
+}
+
+void PrintChoices(const CElectricalSelection& selection) {
+    PrintVoltages(selection, links::kAC);
+    PrintVoltages(selection, links::kDC);
+    const int index = selection.GetVoltageIndex();
+    if (index >= 0) {
+        const VoltageEntry& chosen = selection.GetVoltages()[static_cast<std::size_t>(index)];
+        PrintFields({"selected", selection.GetCurrent(), chosen.text, chosen.link});
+    }
+    const CElectricalSelection::LocationState& location = selection.GetLocation();
+    for (const LocationEntry& entry : selection.GetLocationEntries()) {
+        PrintFields({"location", entry.link, entry.text, entry.description,
+                     entry.link == location.link ? "selected" : ""});
+    }
+}
+
+// The voltages and environments dialog 105 offers for a selection whose Application step
+// was done by the known operating parameters.
+int ShowSolenoidChoices(const Args& arguments) {
+    Args args = arguments;
+    std::optional<std::string> named;
+    if (!TakeDatabaseOption(args, named) || args.size() != 1) {
+        std::cerr << "usage: morvane-cli solenoid [--db FILE] FILE.mrv\n";
+        return 1;
+    }
+    const auto file = DatabaseFile(named);
+    if (!file) {
+        return 1;
+    }
+    CProd_ValveObject workflow(CNerithObject::kButtonCount);
+    if (!ReadSelection(args[0], workflow)) {
+        return 1;
+    }
+    const CProd_ValveData& record = workflow.GetValveData();
+    if (workflow.GetStepReached() < kApplicationStep ||
+        record.m_SelMethodCode.Value() != kKnownOperatingParameters) {
+        std::cerr << Format(LoadString(ids::kSolenoidStepNotOpen), args[0]) << '\n';
+        return 1;
+    }
+    NoLanguage language;
+    IDatabase db(language);
+    if (!db.OpenFile(*file, false, true, "")) {
+        return 1;
+    }
+    try {
+        CElectricalSelection selection(db, record);
+        if (!selection.Load()) {
+            std::cerr << LoadString(ids::kNoVoltageOffered) << '\n';
+        }
+        PrintChoices(selection);
+    } catch (const CDaoException& failure) {
+        std::cerr << failure.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void AddSolenoidCommands(CommandTable& table) {
+    table.push_back({"solenoid", "[--db FILE] FILE.mrv", ShowSolenoidChoices});
+}
+
+}  // namespace veritom::cli
