@@ -1,12 +1,13 @@
 #include "FileIo.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <random>
+#include <ctime>
 #include <system_error>
 
 #include "base/BaseStrings.h"
@@ -159,19 +160,37 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// A name nobody can know in advance, made with O_EXCL so that an existing file or a planted
-// symbolic link makes the attempt fail instead of being written through.
-int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+// Letters nobody can know in advance; should the system have no randomness to give, the
+// clock and a counter still make each name new (O_EXCL keeps even a guessed one safe).
+std::string RandomLetters(std::size_t count) {
     static constexpr char kLetters[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device random;
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    const std::string prefix = FolderOf(path) + "/." + NameOf(path) + ".";
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        temporary = prefix;
-        for (int i = 0; i < 10; ++i) {
-            temporary += kLetters[pick(random)];
+    static std::uint64_t counter = 0;
+    std::vector<unsigned char> noise(count);
+    if (::getrandom(noise.data(), noise.size(), GRND_NONBLOCK) != static_cast<ssize_t>(count)) {
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        std::uint64_t mix = static_cast<std::uint64_t>(now.tv_nsec) ^
+                            (static_cast<std::uint64_t>(::getpid()) << 32) ^ ++counter;
+        for (unsigned char& byte : noise) {
+            mix = mix * 6364136223846793005u + 1442695040888963407u;
+            byte = static_cast<unsigned char>(mix >> 56);
         }
+    }
+    std::string letters;
+    for (const unsigned char byte : noise) {
+        letters += kLetters[byte % (sizeof kLetters - 1)];
+    }
+    return letters;
+}
+
+// A file of a new name beside path, made with O_EXCL so that an existing file or a planted
+// symbolic link makes the attempt fail instead of being written through.
+int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+    // Short enough that the name stays within NAME_MAX however long the target's is.
+    const std::string prefix = FolderOf(path) + "/." + NameOf(path).substr(0, 200) + ".";
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        temporary = prefix + RandomLetters(10);
         const int fd =
             ::open(temporary.c_str(),
                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);

@@ -120,6 +120,13 @@ TEST(FileIo, SavingNeverWritesThroughALinkPlantedAtATemporaryName) {
     EXPECT_EQ(Names(files.Dir()), expected);  // no temporary file left behind
 }
 
+TEST(FileIo, ANameOfTheLongestLengthCanBeSaved) {
+    FileKinds files;
+    const std::string target = files.PathOf(std::string(255, 'n'));
+    ASSERT_TRUE(WriteFileReplacing(target, Bytes("long")).Ok());
+    EXPECT_EQ(FileKinds::Read(target), "long");
+}
+
 TEST(FileIo, NewFilesTakeTheUmaskAndReplacedFilesKeepTheirPermissions) {
     FileKinds files;
     const mode_t previous = ::umask(022);
