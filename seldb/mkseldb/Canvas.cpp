@@ -69,10 +69,11 @@ void PutLe32(std::vector<unsigned char>& out, std::uint32_t value) {
 
 }  // namespace
 
-CCanvas::CCanvas(int width, int height, Rgb background)
-    : m_width(width),
-      m_height(height),
-      m_pixels(static_cast<size_t>(width) * static_cast<size_t>(height), background) {}
+CCanvas::CCanvas(int width, int height, Rgb background, int scale)
+    : m_scale(std::max(1, scale)),
+      m_width(width * m_scale),
+      m_height(height * m_scale),
+      m_pixels(static_cast<size_t>(m_width) * static_cast<size_t>(m_height), background) {}
 
 Rgb CCanvas::Pixel(int x, int y) const {
     return m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
@@ -87,6 +88,10 @@ void CCanvas::Plot(int x, int y, Rgb colour) {
 }
 
 void CCanvas::FillRect(int x, int y, int w, int h, Rgb colour) {
+    RasterFillRect(x * m_scale, y * m_scale, w * m_scale, h * m_scale, colour);
+}
+
+void CCanvas::RasterFillRect(int x, int y, int w, int h, Rgb colour) {
     for (int row = y; row < y + h; ++row) {
         for (int col = x; col < x + w; ++col) {
             Plot(col, row, colour);
@@ -94,6 +99,7 @@ void CCanvas::FillRect(int x, int y, int w, int h, Rgb colour) {
     }
 }
 
+// Made of FillRect, so it scales with it.
 void CCanvas::FrameRect(int x, int y, int w, int h, int thickness, Rgb colour) {
     FillRect(x, y, w, thickness, colour);
     FillRect(x, y + h - thickness, w, thickness, colour);
@@ -102,6 +108,10 @@ void CCanvas::FrameRect(int x, int y, int w, int h, int thickness, Rgb colour) {
 }
 
 void CCanvas::FillCircle(double cx, double cy, double radius, Rgb colour) {
+    RasterFillCircle(cx * m_scale, cy * m_scale, radius * m_scale, colour);
+}
+
+void CCanvas::RasterFillCircle(double cx, double cy, double radius, Rgb colour) {
     const int top = static_cast<int>(std::floor(cy - radius));
     const int bottom = static_cast<int>(std::ceil(cy + radius));
     for (int y = top; y <= bottom; ++y) {
@@ -117,17 +127,27 @@ void CCanvas::FillCircle(double cx, double cy, double radius, Rgb colour) {
 }
 
 void CCanvas::Line(double x0, double y0, double x1, double y1, int thickness, Rgb colour) {
+    RasterLine(x0 * m_scale, y0 * m_scale, x1 * m_scale, y1 * m_scale, thickness * m_scale, colour);
+}
+
+void CCanvas::RasterLine(double x0, double y0, double x1, double y1, double thickness, Rgb colour) {
     const double length = std::hypot(x1 - x0, y1 - y0);
     const int steps = std::max(1, static_cast<int>(std::ceil(length * 2)));
     const double radius = thickness / 2.0;
     for (int i = 0; i <= steps; ++i) {
         const double t = static_cast<double>(i) / steps;
-        FillCircle(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, radius, colour);
+        RasterFillCircle(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, radius, colour);
     }
 }
 
 void CCanvas::FillTriangle(double x0, double y0, double x1, double y1, double x2, double y2,
                            Rgb colour) {
+    const double s = m_scale;
+    RasterFillTriangle(x0 * s, y0 * s, x1 * s, y1 * s, x2 * s, y2 * s, colour);
+}
+
+void CCanvas::RasterFillTriangle(double x0, double y0, double x1, double y1, double x2, double y2,
+                                 Rgb colour) {
     const int minX = static_cast<int>(std::floor(std::min({x0, x1, x2})));
     const int maxX = static_cast<int>(std::ceil(std::max({x0, x1, x2})));
     const int minY = static_cast<int>(std::floor(std::min({y0, y1, y2})));
@@ -157,6 +177,7 @@ void CCanvas::Arrow(double x0, double y0, double x1, double y1, int thickness, R
     const double head = std::max(6.0, thickness * 3.0);
     const double baseX = x1 - ux * head;
     const double baseY = y1 - uy * head;
+    // Made of Line and FillTriangle, so it scales with them.
     Line(x0, y0, baseX, baseY, thickness, colour);
     FillTriangle(x1, y1, baseX - uy * head / 2, baseY + ux * head / 2, baseX + uy * head / 2,
                  baseY - ux * head / 2, colour);

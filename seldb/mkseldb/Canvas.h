@@ -13,11 +13,14 @@ struct Rgb {
 };
 
 // A small raster to draw the catalogue's pictures on, written out as a 24-bit BMP file.
-// Coordinates outside the raster are clipped.
+// Drawing takes coordinates of a width x height picture; the raster holds scale pixels for
+// each of them, so a picture shown at its size on a high-density screen, or scaled down
+// smoothly on an ordinary one, stays sharp. Coordinates outside the raster are clipped.
 class CCanvas {
 public:
-    CCanvas(int width, int height, Rgb background);
+    CCanvas(int width, int height, Rgb background, int scale = 1);
 
+    // In raster pixels.
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     Rgb Pixel(int x, int y) const;
@@ -37,7 +40,14 @@ public:
 
 private:
     void Plot(int x, int y, Rgb colour);
+    // The same operations in raster pixels.
+    void RasterFillRect(int x, int y, int w, int h, Rgb colour);
+    void RasterFillCircle(double cx, double cy, double radius, Rgb colour);
+    void RasterLine(double x0, double y0, double x1, double y1, double thickness, Rgb colour);
+    void RasterFillTriangle(double x0, double y0, double x1, double y1, double x2, double y2,
+                            Rgb colour);
 
+    int m_scale;
     int m_width;
     int m_height;
     std::vector<Rgb> m_pixels;

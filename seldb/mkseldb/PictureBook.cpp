@@ -8,6 +8,8 @@ namespace {
 
 constexpr int kWidth = 160;
 constexpr int kHeight = 120;
+// Drawn at twice the size the dialogs show them, so they stay sharp on any screen.
+constexpr int kScale = 2;
 constexpr Rgb kPaper{255, 255, 255};
 constexpr Rgb kInk{20, 40, 110};
 constexpr Rgb kFlow{0, 120, 60};
@@ -219,7 +221,7 @@ std::vector<unsigned char> CPictureBook::Draw(const std::string& name) const {
     if (painter == m_painters.end()) {
         throw CBuildError("no picture named " + name);
     }
-    CCanvas canvas(kWidth, kHeight, kPaper);
+    CCanvas canvas(kWidth, kHeight, kPaper, kScale);
     painter->second(canvas);
     return canvas.ToBmp();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/NotAvailable.h"
+
 // String table ids of the application shell: the menus of the main window, the button panel,
 // the selection files, the languages, the platform services and the placeholders of steps
 // still to come.
@@ -48,6 +50,13 @@ inline constexpr int kMenuVeldorOnTheWeb = 27060;
 inline constexpr int kMenuVeldorHomePage = 27061;
 inline constexpr int kMenuAbout = 27062;
 
+// Status bar hints: a main menu text's hint is its id plus kHintOffset.
+inline constexpr int kHintOffset = 200;
+inline constexpr int kHintSpecialityValves = 27290;
+inline constexpr int kHintInterchange = 27291;
+inline constexpr int kHintUnitConversion = 27292;
+inline constexpr int kHintLanguage = 27293;
+
 // Main window.
 inline constexpr int kStatusReady = 27070;
 inline constexpr int kToolbarTitle = 27071;
@@ -58,15 +67,14 @@ inline constexpr int kMenuSpecialityValves = 285;
 inline constexpr int kMenuInterchange = 303;
 inline constexpr int kMenuUnitConversion = 313;
 
-// Steps and tools that come with later versions: "%s" is not available.
-inline constexpr int kNotAvailable = 27130;
+// Steps and tools that come with later versions: "%s" is not available (kNotAvailable and
+// kNameOrderPad are in base/NotAvailable.h).
 inline constexpr int kNameSpecialityValves = 27131;
 inline constexpr int kNameInterchange = 27132;
 inline constexpr int kNameUnitConversion = 27133;
 inline constexpr int kNameSelectionCompleted = 27134;
 inline constexpr int kNameStartupScreens = 27135;
 inline constexpr int kNameRapidSelection = 27136;
-inline constexpr int kNameOrderPad = 27137;
 inline constexpr int kNameAbout = 27138;
 inline constexpr int kNameTipOfTheDay = 27139;
 inline constexpr int kNameSelectionReport = 27140;
@@ -77,6 +85,7 @@ inline constexpr int kFileDialogSaveAs = 27151;
 inline constexpr int kFileDialogExportXml = 27152;
 inline constexpr int kNoDisplay = 27153;
 inline constexpr int kFileFilterXml = 27154;
+inline constexpr int kUsage = 27155;  // what --help prints
 
 // Panel buttons and the product's brand texts.
 inline constexpr int kButtonValveType = 232;
@@ -108,7 +117,11 @@ inline constexpr int kConfigStoreDamaged = 24500;     // "The configuration file
 inline constexpr int kConfigStoreUnreadable = 24501;  // "The configuration file %s cannot be read."
 inline constexpr int kLanguageBundleDamaged = 24502;  // "The language file %s is damaged..."
 inline constexpr int kHelpFileUnavailable = 24506;    // "The help file %s cannot be opened."
-inline constexpr int kHelpWindowTitle = 24507;        // "Help"
+inline constexpr int kHelpWindowTitle = 24507;
+inline constexpr int kHelpBack = 24508;
+inline constexpr int kHelpForward = 24509;
+inline constexpr int kHelpSearch = 24534;
+inline constexpr int kCannotOpenDocument = 24535;  // "Help"
 // Language names, each in its own language; a selection file names its language by one.
 inline constexpr int kLanguageNameFirst = 24510;
 inline constexpr int kLanguageNameEnglish = 24510;

@@ -66,6 +66,29 @@ const std::vector<CMenuItem>& MainMenuResource() {
     return menu;
 }
 
+int MenuHintId(int textId) {
+    switch (textId) {
+        case ids::kMenuSpecialityValves:
+            return ids::kHintSpecialityValves;
+        case ids::kMenuInterchange:
+            return ids::kHintInterchange;
+        case ids::kMenuUnitConversion:
+            return ids::kHintUnitConversion;
+        default:
+            break;
+    }
+    // Each menu text of the main menu has its hint two hundred ids further on.
+    const bool mainMenuText = textId > ids::kMenuFile && textId <= ids::kMenuAbout;
+    return mainMenuText ? textId + ids::kHintOffset : 0;
+}
+
+const CMenuItem* SingleCommand(const CMenuItem& popup) {
+    const bool single = popup.kind == CMenuItem::Kind::Popup && popup.items.size() == 1 &&
+                        popup.items.front().kind == CMenuItem::Kind::Command &&
+                        popup.items.front().commandId != 0;
+    return single ? &popup.items.front() : nullptr;
+}
+
 const CMenuItem* FindMenuCommand(const std::vector<CMenuItem>& items, int commandId) {
     for (const CMenuItem& item : items) {
         if (item.kind == CMenuItem::Kind::Command && item.commandId == commandId) {

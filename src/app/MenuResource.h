@@ -32,6 +32,13 @@ inline constexpr int kViewLanguagePosition = 8;
 // ids, so the current language's table translates them.
 const std::vector<CMenuItem>& MainMenuResource();
 
+// The status bar hint of a menu item, by the string id of its text; 0 when it has none.
+int MenuHintId(int textId);
+// The one command of a submenu that holds nothing else (the menu shows it as a plain item
+// under the submenu's own text), or nullptr. A placeholder filled at run time (command 0)
+// keeps its submenu.
+const CMenuItem* SingleCommand(const CMenuItem& popup);
+
 // The item with the command id anywhere below items, or nullptr.
 const CMenuItem* FindMenuCommand(const std::vector<CMenuItem>& items, int commandId);
 

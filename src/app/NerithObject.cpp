@@ -275,7 +275,7 @@ bool CNerithObject::SaveData(const std::string& path) {
         return false;
     }
     SetCurrentFileName(path);
-    m_app.SetDocumentTitle(LoadString(ids::kSelectionTitle) + ":  " + FileTitle(path));
+    m_app.SetDocumentTitle(DocumentTitle(path));
     m_modified = false;
     return true;
 }
@@ -340,8 +340,13 @@ bool CNerithObject::ApplyData(std::unique_ptr<CPendingSelection> selection) {
     const std::string path = pending->path;
     SetCurrentFileName(path);
     m_app.RefreshButtonPanel();
-    m_app.SetDocumentTitle(LoadString(ids::kSelectionTitle) + ": " + FileTitle(path));
+    m_app.SetDocumentTitle(DocumentTitle(path));
     return true;
+}
+
+// The same after saving and after opening: " Selection", a colon, a blank and the name.
+std::string CNerithObject::DocumentTitle(const std::string& path) {
+    return LoadString(ids::kSelectionTitle) + ": " + FileTitle(path);
 }
 
 bool CNerithObject::LoadData(const std::string& path) {

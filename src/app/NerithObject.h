@@ -111,6 +111,7 @@ private:
     ReportSource CurrentReportSource();
     // The selection database of a language: NetPath, the base name, the code and ".mdb".
     std::string DatabasePath(const std::string& languageCode) const;
+    static std::string DocumentTitle(const std::string& path);
     // Says why the database is closed: no usable NetPath, or the file it names.
     void ShowDatabaseUnavailable();
     void ShowLoadFailure(int stringId, const std::string& path);

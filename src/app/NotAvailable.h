@@ -1,9 +1,4 @@
 #pragma once
 
-namespace veritom {
-
-// Says that a step or tool (named by string nameId) is not available in this build of the
-// program. Used only for the dialogs of later versions.
-void ShowNotAvailable(int nameId);
-
-}  // namespace veritom
+// The "not available" message lives in src/base, so the tools can use it too.
+#include "base/NotAvailable.h"

@@ -24,6 +24,8 @@ void AddUnitCommands(CommandTable& table);
 void AddRecordCommands(CommandTable& table);
 // "dump": a selection file, header to record.
 void AddSelectionFileCommands(CommandTable& table);
+// "rapid" and "interchange": the rapid selection walk and the competitor interchange.
+void AddToolCommands(CommandTable& table);
 // "solenoid": the voltages and environments the Solenoid step offers for a selection file.
 void AddSolenoidCommands(CommandTable& table);
 

@@ -14,6 +14,7 @@ CommandTable AllCommands() {
     veritom::cli::AddSelectionFileCommands(table);
     veritom::cli::AddSolenoidCommands(table);
     veritom::cli::AddDatabaseCommands(table);
+    veritom::cli::AddToolCommands(table);
     return table;
 }
 

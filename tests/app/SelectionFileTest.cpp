@@ -98,7 +98,7 @@ TEST(SelectionFile, SaveAndOpenRestoreTheSelection) {
     const std::string path = s.db.PathOf("pump room.mrv");
     s.object.SetSpare(false);
     ASSERT_TRUE(s.object.SaveData(path));
-    EXPECT_EQ(s.app.documentTitle, " Selection:  pump room");
+    EXPECT_EQ(s.app.documentTitle, " Selection: pump room");
     EXPECT_EQ(s.object.GetCurrentFileName(), path);
     EXPECT_FALSE(s.object.IsDirty());
     const std::vector<std::string> texts = s.Texts();

@@ -369,3 +369,22 @@ TEST_F(RecordsetFields, DeclaredQueriesAreUsedOnlyAsDeclared) {
                         "qAllNames",
                         "The program used stored query qAllNames other than it declares it.");
 }
+
+// Columns whose names differ only in letter case: an exact name finds its own column, any
+// other spelling the first of them, by name and by declaration alike.
+TEST_F(RecordsetFields, ColumnsDifferingOnlyInCaseGiveTheExactOneElseTheFirst) {
+    m_records.Open(OpenType::Snapshot,
+                   "SELECT 'first' AS Label, 'second' AS LABEL, 'third' AS label");
+    const std::pair<const char*, const char*> cases[] = {
+        {"Label", "first"}, {"LABEL", "second"}, {"label", "third"}, {"lAbEl", "first"}};
+    for (const auto& [name, expected] : cases) {
+        EXPECT_EQ(m_records.GetString(name), expected) << name;
+    }
+    test::AddStoredQuery(m_dir.File("TestEN.mdb"), "qCases",
+                         "SELECT 'first' AS Label, 'second' AS LABEL");
+    ASSERT_TRUE(m_db.Open(m_dir.Path().string(), "Test", false, true, ""));
+    constexpr auto kCases = Query("qCases", Params(), Fields(TextField("label")));
+    CQuery query(m_db, kCases);
+    m_records.Open(query);
+    EXPECT_EQ(m_records.GetString(kCases.Field("label")), "first");
+}

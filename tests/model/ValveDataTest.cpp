@@ -429,3 +429,24 @@ TEST(ValveData, ReportParticulars) {
     EXPECT_EQ(map["App_ChkBx_VolFlowVAL"], Texts{"0"});
     EXPECT_EQ(map["App_ChkBx_MIPVAL"], Texts{"1"});
 }
+
+// Each ticked limit of the valve size method sets its own check-box entry of the report and
+// no other.
+TEST(ValveData, EachLimitFlagSetsOnlyItsOwnReportEntry) {
+    const std::pair<std::uint32_t, const char*> flags[] = {
+        {CProd_ValveData::kFlagMaxInletPressureTicked, "App_ChkBx_MIPVAL"},
+        {CProd_ValveData::kFlagVolumetricFlowTicked, "App_ChkBx_VolFlowVAL"},
+        {CProd_ValveData::kFlagControlSignalTicked, "App_ChkBx_ControlSigVAL"},
+        {CProd_ValveData::kFlagFlowFactorTicked, "App_ChkBx_FloFacValueVAL"},
+    };
+    for (const auto& [alone, key] : flags) {
+        SCOPED_TRACE(key);
+        CProd_ValveData record;
+        record.m_ChkBxFlags = alone;
+        CReportMap map;
+        record.AddToReportMap(map);
+        for (const auto& [flag, entry] : flags) {
+            EXPECT_EQ(map[entry], Texts{flag == alone ? "1" : "0"}) << entry;
+        }
+    }
+}

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QUrl>
 
 #include "MessageRecorder.h"
@@ -121,10 +124,16 @@ TEST(QtMessageSink, OpensExistingDocumentsAndWebPagesThroughTheDesktop) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Open");
+    test::MessageRecorder messages;
     CQtMessageSink sink;
     EXPECT_TRUE(sink.OpenDocument(pdf.toStdString()));
     EXPECT_TRUE(sink.OpenDocument("https://www.example.com/veritominfo"));
-    EXPECT_FALSE(sink.OpenDocument(dir.filePath(QStringLiteral("Missing.pdf")).toStdString()));
+    EXPECT_TRUE(messages.boxes.empty());
+    // What cannot be opened says so, with the path.
+    const std::string missing = dir.filePath(QStringLiteral("Missing.pdf")).toStdString();
+    EXPECT_FALSE(sink.OpenDocument(missing));
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_NE(messages.boxes[0].text.find(missing), std::string::npos);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     EXPECT_EQ(catcher.urls,
@@ -179,6 +188,46 @@ TEST(QtMessageSink, ShowsHelpFilesAtTheTopicOfAContextOrKeyword) {
     // An unknown topic shows the beginning.
     ASSERT_TRUE(sink.ShowHelp(path.toStdString(), 9999, ""));
     EXPECT_EQ(scroll->value(), 0);
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+// The help window: search with wrap-around, Back and Forward over the topics shown, and
+// Esc or Ctrl+W to close it.
+TEST(QtMessageSink, HelpWindowSearchesGoesBackAndCloses) {
+    QTemporaryDir dir;
+    const QString path = WriteHelpFile(dir);
+    test::MessageRecorder messages;
+    CQtMessageSink sink;
+    CHelpWindow& window = sink.HelpWindow();
+    ASSERT_TRUE(sink.ShowHelp(path.toStdString(), 0, ""));
+
+    window.SearchBox()->setText(QStringLiteral("Hazardous"));
+    EXPECT_TRUE(window.FindNext());
+    EXPECT_EQ(window.Browser()->textCursor().selectedText(), QStringLiteral("Hazardous"));
+    EXPECT_TRUE(window.FindNext());  // wraps around to the same, only place
+    window.SearchBox()->setText(QStringLiteral("Nowhere in the file"));
+    EXPECT_FALSE(window.FindNext());
+
+    auto* back = window.findChild<QToolButton*>(QStringLiteral("helpBack"));
+    ASSERT_NE(back, nullptr);
+    EXPECT_FALSE(back->isEnabled());
+    window.Browser()->setSource(QUrl(QStringLiteral("#231")));
+    EXPECT_TRUE(back->isEnabled());
+
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+        ASSERT_TRUE(sink.ShowHelp(path.toStdString(), 0, ""));
+        ASSERT_TRUE(window.isVisible());
+        bool closed = false;
+        for (QAction* action : window.actions()) {
+            if (action->shortcuts().contains(key)) {
+                action->trigger();
+                closed = true;
+            }
+        }
+        EXPECT_TRUE(closed);
+        EXPECT_FALSE(window.isVisible());
+    }
     EXPECT_TRUE(messages.boxes.empty());
 }
 

@@ -8,6 +8,7 @@
 #include "app/VeritomObject.h"
 #include "app/ui/DocumentCommands.h"
 #include "app/ui/LanguageSwitcher.h"
+#include "app/ui/ToolWiring.h"
 #include "app/ui/VeritomApp.h"
 #include "base/ConfigStore.h"
 #include "tools/orderpad/OrderPad.h"
@@ -129,7 +130,7 @@ bool CCommandRouter::OnCommand(int commandId) {
             m_app.OpenHomePage();
             return true;
         case cmd::kTipOfTheDay:
-            ShowNotAvailable(ids::kNameTipOfTheDay);
+            ShowTipOfTheDay(m_app);
             return true;
         case cmd::kAppAbout:
             m_app.ShowAbout();
@@ -139,9 +140,7 @@ bool CCommandRouter::OnCommand(int commandId) {
             return true;
         case cmd::kStartupScreens:
             object->ShowStartupScreens();
-            if (m_app.GetCommandLine().ShowSplash()) {
-                ShowNotAvailable(ids::kNameTipOfTheDay);
-            }
+            ShowStartupTip(m_app);
             return true;
         default:
             break;

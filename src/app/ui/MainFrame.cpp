@@ -54,6 +54,10 @@ QKeySequence ShortcutOf(int commandId) {
             return QKeySequence::Open;
         case cmd::kFileSave:
             return QKeySequence::Save;
+        case cmd::kFileSaveAs:
+            return QKeySequence::SaveAs;
+        case cmd::kAppExit:
+            return QKeySequence::Quit;
         case cmd::kFilePrintSelection:
             return QKeySequence::Print;
         default:
@@ -96,13 +100,20 @@ void CMainFrame::SetTitles(const std::string& frameTitle, const std::string& doc
     if (!frameTitle.empty()) {
         m_frameTitle = frameTitle;
     }
-    const std::string title =
-        m_frameTitle.empty() ? documentTitle : m_frameTitle + " - " + documentTitle;
-    setWindowTitle(QString::fromStdString(title));
+    // The texts carry the blanks their resources have; a title starts with its first word.
+    const QString frame = QString::fromStdString(m_frameTitle).trimmed();
+    const QString document = QString::fromStdString(documentTitle).trimmed();
+    const QString title = frame.isEmpty() ? document : frame + QStringLiteral(" - ") + document;
+    // "[*]" is where the window shows its unsaved-changes mark.
+    setWindowTitle(title + QStringLiteral("[*]"));
 }
 
 QAction* CMainFrame::CreateCommandAction(int textId, int commandId, QObject* parent) {
-    return CreateCommandAction(Text(textId), commandId, parent);
+    QAction* action = CreateCommandAction(Text(textId), commandId, parent);
+    if (const int hint = MenuHintId(textId)) {
+        action->setStatusTip(Text(hint));
+    }
+    return action;
 }
 
 QAction* CMainFrame::CreateCommandAction(const QString& text, int commandId, QObject* parent) {
@@ -132,7 +143,14 @@ QMenu* CMainFrame::BuildMenu(const CMenuItem& popup, QWidget* parent) {
                 menu->addSeparator();
                 break;
             case CMenuItem::Kind::Popup:
-                menu->addMenu(BuildMenu(item, menu));
+                // A submenu of one item would make the user open it for nothing.
+                if (const CMenuItem* single = SingleCommand(item)) {
+                    QAction* action = CreateCommandAction(item.textId, single->commandId, menu);
+                    action->setShortcut(ShortcutOf(single->commandId));
+                    menu->addAction(action);
+                } else {
+                    menu->addMenu(BuildMenu(item, menu));
+                }
                 break;
             case CMenuItem::Kind::RecentFiles:
                 m_fileMenu = menu;
@@ -188,6 +206,7 @@ void CMainFrame::FillLanguageMenu() {
                                                   table[static_cast<std::size_t>(i)])),
                                               cmd::kLanguageFirst + i, languages);
         action->setChecked(i == m_app.GetCurrentLanguageIndex());
+        action->setStatusTip(Text(ids::kHintLanguage));
         languages->addAction(action);
     }
     delete languages->actions().value(0);
@@ -259,7 +278,8 @@ void CMainFrame::UpdateRecentFiles() {
         m_fileMenu->insertAction(m_recentPlaceholder, action);
         m_recentActions.push_back(action);
     }
-    m_recentPlaceholder->setVisible(m_recentActions.empty());
+    // Only the anchor of the list: an empty list shows nothing.
+    m_recentPlaceholder->setVisible(false);
 }
 
 void CMainFrame::BuildToolBar() {
@@ -295,6 +315,7 @@ void CMainFrame::FillToolBar() {
         QAction* action =
             CreateCommandAction(ToolTipOf(button.textId), button.commandId, m_toolBar);
         action->setObjectName(ActionName("toolbar", button.commandId));
+        action->setStatusTip(Text(MenuHintId(button.textId)));
         action->setIcon(style()->standardIcon(button.icon));
         m_toolBar->addAction(action);
     }
@@ -303,6 +324,12 @@ void CMainFrame::FillToolBar() {
 void CMainFrame::BuildStatusBar() {
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     statusBar()->showMessage(Text(ids::kStatusReady));
+    // A hint clears the message when the pointer leaves its item; "Ready" comes back then.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty()) {
+            statusBar()->showMessage(Text(ids::kStatusReady));
+        }
+    });
 }
 
 void CMainFrame::UpdateAction(QAction* action) {
@@ -371,6 +398,9 @@ bool CMainFrame::OnCmdMsg(int commandId) {
 
 void CMainFrame::AfterCommand() {
     UpdateCommandUI();
+    if (CVeritomObject* object = m_app.GetSelectionObject()) {
+        setWindowModified(object->IsDirty());
+    }
     if (isActiveWindow() && m_view) {
         m_view->StopBlinking();
         m_view->StartBlinking();

@@ -4,14 +4,12 @@
 #include "app/CommandIds.h"
 #include "app/MenuResource.h"
 #include "app/NerithObject.h"
-#include "app/NotAvailable.h"
 #include "app/ui/DocumentCommands.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/NerithView.h"
+#include "app/ui/ToolWiring.h"
 #include "base/StringTable.h"
-#include "data/CatalogueMessage.h"
 #include "data/Database.h"
-#include "tools/rapid/RapidSeries.h"
 
 namespace veritom {
 
@@ -42,6 +40,7 @@ bool CNerithApp::InitInstance() {
     GetMainFrame()->ShowCentred();
     GetView()->OnInitialUpdate();
     GetMainFrame()->UpdateCommandUI();
+    ShowStartupSplash(*this);
     // A file named on the command line opens over the window; whatever it says about the
     // file appears there, and a file that cannot be opened leaves the new selection.
     return ProcessShellCommand();
@@ -80,22 +79,13 @@ void CNerithApp::NewSelection() {
 }
 
 void CNerithApp::ShowAbout() {
-    ShowNotAvailable(ids::kNameAbout);
+    ShowAboutBox(*this);
 }
 
 void CNerithApp::RunRapidSelection() {
-    CNerithObject* object = GetNerithObject();
-    if (!object) {
-        return;
+    if (CNerithObject* object = GetNerithObject()) {
+        StartRapidSelection(*this, object->DialogContext());
     }
-    IDatabase& db = object->GetDatabase();
-    if (CountRapidSeries(db) <= 0) {
-        ShowCatalogueMessage(db, "RapidSelCount0");
-        return;
-    }
-    // The rapid selection dialog (one series) and the series choice (several) come with the
-    // rapid selection tool.
-    ShowNotAvailable(ids::kNameRapidSelection);
 }
 
 }  // namespace veritom

@@ -142,10 +142,14 @@ QUrl CQtMessageSink::DocumentUrl(const std::string& urlOrPath) {
 
 bool CQtMessageSink::OpenDocument(const std::string& urlOrPath) {
     const QUrl url = DocumentUrl(urlOrPath);
-    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
-        return false;
+    const bool opened = (!url.isLocalFile() || QFileInfo::exists(url.toLocalFile())) &&
+                        QDesktopServices::openUrl(url);
+    if (!opened) {
+        // Through the installed sink, like every other message of the program.
+        MessageBox(Format(LoadString(ids::kCannotOpenDocument), urlOrPath), MsgButtons::Ok,
+                   MsgIcon::Warning);
     }
-    return QDesktopServices::openUrl(url);
+    return opened;
 }
 
 CHelpWindow& CQtMessageSink::HelpWindow() {
@@ -166,6 +170,7 @@ bool CQtMessageSink::ShowHelp(const std::string& helpFile, int context,
                    MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
+    window.PlaceBeside(m_parent.data());
     window.activateWindow();
     return true;
 }

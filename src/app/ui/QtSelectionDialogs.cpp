@@ -3,14 +3,15 @@
 #include "app/AppStrings.h"
 #include "app/CmdUI.h"
 #include "app/CommandIds.h"
-#include "base/ConfigStore.h"
 #include "app/NotAvailable.h"
 #include "app/VeritomObject.h"
 #include "app/ui/CommandRouter.h"
+#include "app/ui/ToolWiring.h"
 #include "app/ui/VeritomApp.h"
+#include "base/ConfigStore.h"
+#include "tools/units/ui/UnitConverter.h"
 #include "wizard/coil/ui/CoilSelection.h"
 #include "wizard/complete/ui/SelectionCompleted.h"
-#include "tools/units/ui/UnitConverter.h"
 #include "wizard/ui/ReSelDlg.h"
 #include "wizard/valvetype/ui/ValveTypeDialog.h"
 
@@ -91,8 +92,8 @@ void CQtSelectionDialogs::RunSpecialityValves(const CDialogContext&) {
     NotAvailable(ids::kNameSpecialityValves);
 }
 
-void CQtSelectionDialogs::RunInterchange(const CDialogContext&) {
-    NotAvailable(ids::kNameInterchange);
+void CQtSelectionDialogs::RunInterchange(const CDialogContext& context) {
+    RunInterchangeTool(*VeritomApp(), context, m_parent());
 }
 
 void CQtSelectionDialogs::RunUnitConversion(const CDialogContext&) {
@@ -101,7 +102,7 @@ void CQtSelectionDialogs::RunUnitConversion(const CDialogContext&) {
 }
 
 void CQtSelectionDialogs::RunStartupScreens(const CDialogContext&) {
-    NotAvailable(ids::kNameStartupScreens);
+    RunDisclaimerAndWelcome(*VeritomApp(), m_parent());
 }
 
 }  // namespace veritom

@@ -1,6 +1,8 @@
 #include "app/ui/VeritomApp.h"
 
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include "app/AppStrings.h"
 #include "app/CommandIds.h"
@@ -10,8 +12,10 @@
 #include "app/ui/CommandEvent.h"
 #include "app/ui/CommandRouter.h"
 #include "app/ui/ConfigStore.h"
+#include "app/ui/DialogManners.h"
 #include "app/ui/DocumentCommands.h"
 #include "app/ui/FileDialog.h"
+#include "app/ui/FocusStyle.h"
 #include "app/ui/LanguageBundle.h"
 #include "app/ui/LanguageSwitcher.h"
 #include "app/ui/MainFrame.h"
@@ -43,17 +47,19 @@ CVeritomApp* VeritomApp() {
 
 CVeritomApp::CVeritomApp(int& argc, char** argv)
     : QApplication(argc, argv),
-      m_store(std::make_unique<CConfigStore>()),
       m_bundle(std::make_unique<CLanguageBundle>()),
       m_dialogs(std::make_unique<CQtSelectionDialogs>([this] { return m_frame.get(); })),
       m_documents(std::make_unique<CDocumentCommands>(*this)),
       m_languages(std::make_unique<CLanguageSwitcher>(*this)),
       m_router(std::make_unique<CCommandRouter>(*this)),
-      m_nextUserCommandId(cmd::kUserMenuFirst) {}
+      m_nextUserCommandId(cmd::kUserMenuFirst) {
+    installEventFilter(new CDialogManners(this));
+    setStyle(new CFocusStyle);
+}
 
 CVeritomApp::~CVeritomApp() {
     if (m_object) {
-        m_config.SaveLanguage(*m_store, m_object->GetRegistryKeyPath());
+        m_config.SaveLanguage(GetConfigStore(), m_object->GetRegistryKeyPath());
     }
     CProgress::SetTransport(nullptr);
     m_progress.reset();
@@ -96,7 +102,7 @@ bool CVeritomApp::InitFramework(const std::vector<std::string>& arguments) {
     m_verification = m_cmdLine.IsVerification();
     const QLocale locale = QLocale::system();
     const bool loaded =
-        m_config.Load(*m_store, m_object->GetRegistryKeyPath(),
+        m_config.Load(GetConfigStore(), m_object->GetRegistryKeyPath(),
                       locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString());
     // The progress program lives in the shared data directory.
     m_progress = std::make_unique<CLocalProgressTransport>(m_config.GetNetPath(),
@@ -112,7 +118,19 @@ bool CVeritomApp::LoadLanguage(int index) {
             CLanguageBundle::LoadResult::Loaded) {
         return false;
     }
+    LoadQtTranslations(languages[static_cast<std::size_t>(index)].code);
     return m_config.SetCurrentIndex(index);
+}
+
+void CVeritomApp::LoadQtTranslations(const std::string& languageCode) {
+    if (m_qtTranslations) {
+        removeTranslator(m_qtTranslations.get());
+    }
+    m_qtTranslations = std::make_unique<QTranslator>();
+    const QString name = QStringLiteral("qtbase_") + QString::fromStdString(languageCode).toLower();
+    if (m_qtTranslations->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(m_qtTranslations.get());
+    }
 }
 
 std::string CVeritomApp::GetLanguageCode() const {
@@ -152,6 +170,11 @@ std::string CVeritomApp::GetVeritomRootPath() const {
 }
 
 IConfigStore& CVeritomApp::GetConfigStore() {
+    // Opened on first use, once the message boxes are in place: a damaged store is then
+    // reported to the desktop user, not only to standard error.
+    if (!m_store) {
+        m_store = std::make_unique<CConfigStore>();
+    }
     return *m_store;
 }
 
@@ -281,6 +304,10 @@ void CVeritomApp::RouteCommand(int commandId) {
         (m_frame && m_frame->OnCmdMsg(commandId)) || m_router->OnCommand(commandId);
     if (handled && m_frame) {
         m_frame->AfterCommand();
+        // The keyboard goes back to the main window once a command's dialogs have closed.
+        if (m_frame->isVisible() && !activeModalWidget()) {
+            m_frame->activateWindow();
+        }
     }
 }
 

@@ -12,6 +12,8 @@
 #include "app/UserMenuItem.h"
 #include "app/VeritomAppInterface.h"
 
+class QTranslator;
+
 namespace veritom {
 
 class CCommandRouter;
@@ -134,6 +136,8 @@ protected:
 
 private:
     void RouteCommand(int commandId);
+    // Qt's own texts (file dialogs, standard buttons, key names) in the interface language.
+    void LoadQtTranslations(const std::string& languageCode);
     void ReportEngineFailure(const CDaoException& failure);
 
     std::unique_ptr<CConfigStore> m_store;
@@ -142,6 +146,7 @@ private:
     IMessageSink* m_previousSink = nullptr;
     std::unique_ptr<ISelectionDialogs> m_dialogs;
     std::unique_ptr<CLocalProgressTransport> m_progress;
+    std::unique_ptr<QTranslator> m_qtTranslations;
     std::unique_ptr<CLocalOrderPadConnection> m_orderPad;
     std::unique_ptr<CReportLibraryLoader> m_reportLibrary;
     std::unique_ptr<CVeritomObject> m_object;

@@ -1,5 +1,7 @@
 #include "app/ui/VeritomView.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -22,6 +24,11 @@ namespace {
 
 constexpr int kIndicatorBitmapId = 121;
 constexpr int kUnboundedHeight = 100000;
+constexpr int kMaximumMargin = 70;
+constexpr int kMaximumStep = 110;
+constexpr int kHeadingSide = 10;
+constexpr int kHeadingGap = 12;
+constexpr int kHeadingFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 
 int QtTextFlags(unsigned drawFlags) {
     int flags = Qt::AlignLeft | Qt::AlignTop;
@@ -174,12 +181,25 @@ void CVeritomView::LayOutButtons() {
     if (count == 0) {
         return;
     }
-    const int margin = height() / 10;
-    const int step = (height() - 2 * margin) / (count + 1);
+    // Spread over the window, but never so far apart that a large window scatters the steps,
+    // and always below the heading, however many lines it needs.
+    const int margin =
+        std::max(std::min(height() / 10, kMaximumMargin), HeadingRect().bottom() + kHeadingGap);
+    const int step = std::min((height() - 2 * margin) / (count + 1), kMaximumStep);
     for (int i = 0; i < count; ++i) {
         m_buttons[static_cast<std::size_t>(i)]->setGeometry(kButtonLeft, margin + i * step,
                                                             kButtonWidth, kButtonHeight);
     }
+}
+
+// The heading wraps within the view, so a narrow window in a wordy language cuts nothing.
+QRect CVeritomView::HeadingRect() const {
+    const QRect room(kHeadingSide, kHeadingTop, std::max(1, width() - 2 * kHeadingSide),
+                     kUnboundedHeight);
+    const QString heading = QString::fromStdString(LoadString(ids::kPanelHeading));
+    return QRect(
+        room.topLeft(),
+        QSize(room.width(), fontMetrics().boundingRect(room, kHeadingFlags, heading).height()));
 }
 
 QRect CVeritomView::IndicatorRect() const {
@@ -290,9 +310,8 @@ void CVeritomView::RenderPanel() {
     painter.setPen(palette().windowText().color());
     painter.setBackgroundMode(Qt::TransparentMode);
 
-    const QString heading = QString::fromStdString(LoadString(ids::kPanelHeading));
-    painter.drawText(QRect(0, kHeadingTop, width(), fontMetrics().height()),
-                     Qt::AlignHCenter | Qt::AlignTop, heading);
+    painter.drawText(HeadingRect(), kHeadingFlags,
+                     QString::fromStdString(LoadString(ids::kPanelHeading)));
 
     for (int i = 0; i < ButtonCount(); ++i) {
         const QRect button = m_buttons[static_cast<std::size_t>(i)]->geometry();

@@ -62,6 +62,7 @@ public:
     // The button beside which the indicator blinks.
     int CurrentStep() const { return m_currentStep; }
     QRect IndicatorRect() const;
+    QRect HeadingRect() const;
     int ButtonCount() const { return static_cast<int>(m_buttons.size()); }
     CVeritomButton* Button(int index) const;
     const std::vector<std::string>& DisplayTexts() const { return m_displayTexts; }

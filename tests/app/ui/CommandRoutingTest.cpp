@@ -33,6 +33,9 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         QString dialog = {};  // the object name of the window it opens, or empty
         int beeps = 0;
     };
+    const std::string interchangeNotice =
+        "The interchange proposes a Morvane valve of equal function. Check ratings, dimensions "
+        "and approvals before replacing a competitor valve.";
     const std::string host = "https://www.veldor-kastrel.example";
     const Case cases[] = {
         {cmd::kToolsOptions, MustDefine("OnToolOptions()"), "", ""},
@@ -61,13 +64,13 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         {cmd::kVeritomUpdates, "", host + "/veritominfo", ""},
         {cmd::kVeldorHomePage, "", host, ""},
         {cmd::kToolsAddToOrderPad, "", "", ""},
-        {cmd::kToolsRapidSelection, NotAvailable("Rapid Selection"), "", ""},
-        {cmd::kTipOfTheDay, NotAvailable("Tip of the Day"), "", ""},
-        {cmd::kAppAbout, NotAvailable("About Veritom"), "", ""},
+        {cmd::kToolsRapidSelection, "", "", "", QStringLiteral("rapidSeriesDialog")},
+        {cmd::kTipOfTheDay, "", "", "", QStringLiteral("tipDialog")},
+        {cmd::kAppAbout, "", "", "", QStringLiteral("aboutDialog")},
         {cmd::kCadDrawing, "", "", ""},
         {cmd::kCadPreferences, "", "", ""},
         {cmd::kUserMenuFirst, NotAvailable("Speciality Valves"), "", ""},
-        {cmd::kUserMenuFirst + 1, NotAvailable("Competitor Part Number Interchange"), "", ""},
+        {cmd::kUserMenuFirst + 1, interchangeNotice, "", "", QStringLiteral("interchangeDialog")},
         {cmd::kUserMenuFirst + 2, "", "", "", QStringLiteral("unitConverterDialog")},
         {cmd::kUserMenuFirst + 3, "", "", ""},
         {cmd::kUserMenuLast, "", "", ""},

@@ -36,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(FileCommandsTest, SaveAsProposesTheExtensionAndTitlesWithTwoBlanks) {
+TEST_F(FileCommandsTest, SaveAsProposesTheExtensionAndTitlesAsAfterOpening) {
     const std::string path = SaveNew("pump.mrv");
     const auto& request = CFileDialog::LastRequest();
     ASSERT_TRUE(request.has_value());
@@ -46,7 +46,7 @@ TEST_F(FileCommandsTest, SaveAsProposesTheExtensionAndTitlesWithTwoBlanks) {
     EXPECT_EQ(request->filter, QStringLiteral("Morvane Valve Files (*.mrv)"));
     EXPECT_EQ(request->title, QStringLiteral("Save As"));
 
-    EXPECT_EQ(WindowTitle(), " Veritom Morvane Valve -  Selection:  pump");
+    EXPECT_EQ(WindowTitle(), "Veritom Morvane Valve - Selection: pump");
     EXPECT_FALSE(Object().IsDirty());
     EXPECT_EQ(Object().GetCurrentFileName(), path);
     EXPECT_EQ(ReadUserValue(kAppKey, "FileSaveOpenPath"), Path("local"));
@@ -54,22 +54,25 @@ TEST_F(FileCommandsTest, SaveAsProposesTheExtensionAndTitlesWithTwoBlanks) {
     ASSERT_NE(Frame().MenuAction(cmd::kFileMruFirst), nullptr);
     EXPECT_EQ(Frame().MenuAction(cmd::kFileMruFirst)->text(), QStringLiteral("&1 pump.mrv"));
 
-    // Save of a named selection writes without asking.
+    // Save of a named selection writes without asking; the title marks the unsaved change
+    // until then.
     CFileDialog::ClearAnswers();
     ChooseValveType(QStringLiteral("3-Way"), QStringLiteral("Universal"));
+    EXPECT_EQ(WindowTitle(), "Veritom Morvane Valve - Selection: pump*");
     App().SendCommand(cmd::kFileSave);
     EXPECT_FALSE(CFileDialog::LastRequest().has_value());
     EXPECT_FALSE(Object().IsDirty());
+    EXPECT_EQ(WindowTitle(), "Veritom Morvane Valve - Selection: pump");
 }
 
-TEST_F(FileCommandsTest, OpenRestoresTheSelectionAndTitlesWithOneBlank) {
+TEST_F(FileCommandsTest, OpenRestoresTheSelectionAndTitlesAsAfterSaving) {
     // Saved away from LocalPath, so the open dialog's folder shows where it came from.
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(Path("elsewhere"))));
     const std::string path = SaveNew("../elsewhere/pump.mrv");
     App().SendCommand(cmd::kFileNew);  // saved, so no question
     EXPECT_TRUE(m_messages.boxes.empty());
     EXPECT_EQ(View().DisplayTexts()[0], "");
-    EXPECT_EQ(WindowTitle(), " Veritom Morvane Valve - New Selection - Untitled");
+    EXPECT_EQ(WindowTitle(), "Veritom Morvane Valve - New Selection - Untitled");
 
     View().StopBlinking();
     OpenThroughDialog(path);
@@ -80,7 +83,7 @@ TEST_F(FileCommandsTest, OpenRestoresTheSelectionAndTitlesWithOneBlank) {
     EXPECT_EQ(request->title, QStringLiteral("Open"));
     EXPECT_EQ(request->folder.toStdString(), Path("local/../elsewhere"));
 
-    EXPECT_EQ(WindowTitle(), " Veritom Morvane Valve -  Selection: pump");
+    EXPECT_EQ(WindowTitle(), "Veritom Morvane Valve - Selection: pump");
     EXPECT_EQ(View().DisplayTexts()[0], "2-Way,  Normally Open");
     EXPECT_EQ(ButtonStates(), (std::vector<bool>{true, true, false, false}));
     EXPECT_EQ(View().CurrentStep(), 1);
@@ -132,7 +135,7 @@ TEST_F(FileCommandsTest, NewAsksToSaveAChangedSelection) {
         EXPECT_TRUE(QFile::exists(QString::fromStdString(path)));
         EXPECT_EQ(Object().GetWorkflow(), nullptr);
         EXPECT_EQ(Object().GetCurrentFileName(), "*");
-        EXPECT_EQ(WindowTitle(), " Veritom Morvane Valve - New Selection - Untitled");
+        EXPECT_EQ(WindowTitle(), "Veritom Morvane Valve - New Selection - Untitled");
     }
 }
 
@@ -233,7 +236,7 @@ TEST_F(FileCommandsTest, CommandLineFileKeepsItsTitle) {
     Stop();
     Start({path});
     EXPECT_EQ(Object().GetCurrentFileName(), path);
-    EXPECT_EQ(WindowTitle(), " Veritom Morvane Valve -  Selection: start");
+    EXPECT_EQ(WindowTitle(), "Veritom Morvane Valve - Selection: start");
     EXPECT_EQ(View().DisplayTexts()[0], "2-Way,  Normally Open");
     EXPECT_TRUE(m_messages.boxes.empty());
 }
@@ -277,7 +280,7 @@ TEST_F(FileCommandsTest, FileFromTheOtherLanguageSwitchesTheInterface) {
     EXPECT_EQ(App().GetLanguageCode(), "DE");
     EXPECT_EQ(ButtonText(0), "Ventiltyp");
     EXPECT_EQ(View().DisplayTexts()[0], "2-Wege,  Stromlos offen");
-    EXPECT_EQ(WindowTitle(), " Veritom Morvane Valve -  Auswahl: deutsch");
+    EXPECT_EQ(WindowTitle(), "Veritom Morvane Valve - Auswahl: deutsch");
 }
 
 TEST_F(FileCommandsTest, FileFromAnUninstalledLanguageIsRefused) {

@@ -26,7 +26,7 @@ TEST_F(LanguageSwitchTest, MenusButtonsTitlesAndDatabaseFollowTheLanguage) {
     EXPECT_EQ(App().GetLanguageCode(), "DE");
     EXPECT_EQ(ButtonText(0), "Ventiltyp");
     EXPECT_EQ(ButtonText(2), "Magnetspule");
-    EXPECT_EQ(WindowTitle(), " Veritom Morvane Valve - Neue Auswahl - Unbenannt");
+    EXPECT_EQ(WindowTitle(), "Veritom Morvane Valve - Neue Auswahl - Unbenannt");
     EXPECT_EQ(Frame().TopMenu(menu::kFile)->title(), QStringLiteral("&Datei"));
     ASSERT_FALSE(Frame().ToolBar()->actions().isEmpty());
     EXPECT_TRUE(Frame().ToolBar()->isVisible());

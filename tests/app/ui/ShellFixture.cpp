@@ -122,6 +122,9 @@ CNerithApp& ShellTest::Start(const std::vector<std::string>& arguments) {
     qputenv("VERITOM_USER_STORE", m_userPath.toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     m_arguments = {"morvane"};
+    if (!m_startupScreens) {
+        m_arguments.push_back("-nologo");
+    }
     m_arguments.insert(m_arguments.end(), arguments.begin(), arguments.end());
     m_argv.clear();
     for (std::string& argument : m_arguments) {
@@ -165,8 +168,12 @@ std::vector<bool> ShellTest::ButtonStates() {
     return states;
 }
 
+// The title as the window shows it: the unsaved-changes mark in place of "[*]".
 std::string ShellTest::WindowTitle() {
-    return Frame().windowTitle().toStdString();
+    QString title = Frame().windowTitle();
+    title.replace(QStringLiteral("[*]"),
+                  Frame().isWindowModified() ? QStringLiteral("*") : QString());
+    return title.toStdString();
 }
 
 int ShellTest::LanguageIndex(const std::string& code) {

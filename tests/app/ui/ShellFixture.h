@@ -56,7 +56,8 @@ protected:
     std::string ReadUserValue(const std::string& key, const std::string& name) const;
 
     // Starts the application with the command-line arguments; writes the default machine
-    // store first when none was written.
+    // store first when none was written. The start-up screens stay off ("-nologo") unless
+    // m_startupScreens is set.
     CNerithApp& Start(const std::vector<std::string>& arguments = {});
     void Stop();
 
@@ -93,6 +94,7 @@ protected:
 
     MessageRecorder m_messages;
     QTemporaryDir m_dir;
+    bool m_startupScreens = false;
 
 private:
     QString m_machinePath;

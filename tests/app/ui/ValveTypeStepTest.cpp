@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QListWidget>
 
 #include "ShellFixture.h"
@@ -137,16 +138,25 @@ TEST_F(ValveTypeStepTest, PictureFollowsTheFlowPatternAndDoubleClickActsAsOk) {
 
 TEST_F(ValveTypeStepTest, ReferenceAndHelpOpenTheirPages) {
     Dialogs().Expect(QStringLiteral("valveTypeDialog"), [](QDialog& dialog) {
+        // Every dialog is a plain, window-modal dialog: the help window stays usable.
+        EXPECT_EQ(dialog.windowModality(), Qt::WindowModal);
+        EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinMaxButtonsHint);
         ClickButton(dialog, "referenceButton");
         ClickButton(dialog, "helpButton");
+        QCoreApplication::processEvents();
+        // F1 anywhere in the dialog is its Help button.
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QCoreApplication::sendEvent(dialog.findChild<QWidget*>(QStringLiteral("functionTypeList")),
+                                    &f1);
         QCoreApplication::processEvents();
         ClickButton(dialog, "cancelButton");
     });
     Press(0);
     ASSERT_EQ(m_messages.opened.size(), 1u);
     EXPECT_NE(m_messages.opened[0].find("Reference/EN/Reference.pdf"), std::string::npos);
-    ASSERT_EQ(m_messages.help.size(), 1u);
+    ASSERT_EQ(m_messages.help.size(), 2u);
     EXPECT_NE(m_messages.help[0].find("MorvaneEN.hlp#231"), std::string::npos);
+    EXPECT_EQ(m_messages.help[1], m_messages.help[0]);
 }
 
 // Reselection Notice: only before a step earlier than the highest one reached.

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "base/DialogResult.h"
 #include "base/MessageSink.h"
@@ -21,10 +22,20 @@ namespace veritom {
 
 namespace {
 
-constexpr QSize kPictureSize(160, 160);
+constexpr QSize kPictureSize(160, 120);
+constexpr int kMinimumRows = 3;
+constexpr int kMaximumRows = 8;
 
 QString Text(int id) {
     return QString::fromStdString(LoadString(id));
+}
+
+// Tall enough for its rows (within limits), so a short list leaves no empty space.
+void FitToRows(QListWidget* list) {
+    const int rows = std::clamp(list->count(), kMinimumRows, kMaximumRows);
+    const int rowHeight =
+        list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height() + 2;
+    list->setFixedHeight(rows * rowHeight + 2 * list->frameWidth());
 }
 
 void Fill(QListWidget* list, const std::vector<CValveTypeAnswer>& entries, int selected) {
@@ -34,6 +45,7 @@ void Fill(QListWidget* list, const std::vector<CValveTypeAnswer>& entries, int s
         list->addItem(QString::fromStdString(entry.text));
     }
     list->setCurrentRow(selected);
+    FitToRows(list);
 }
 
 }  // namespace
@@ -65,12 +77,19 @@ void CValveTypeDialog::BuildControls() {
     keepPlace.setRetainSizeWhenHidden(true);
     m_picture->setSizePolicy(keepPlace);
 
+    // The flow pattern's symbol stands beside the flow patterns it shows.
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(Text(ids::kFunctionTypeLabel), group), 0, 0);
+    auto* functionLabel = new QLabel(Text(ids::kFunctionTypeLabel), group);
+    functionLabel->setBuddy(m_functionTypes);
+    auto* patternLabel = new QLabel(Text(ids::kFlowPatternLabel), group);
+    patternLabel->setBuddy(m_flowPatterns);
+    grid->addWidget(functionLabel, 0, 0);
     grid->addWidget(m_functionTypes, 1, 0);
-    grid->addWidget(new QLabel(Text(ids::kFlowPatternLabel), group), 2, 0);
-    grid->addWidget(m_flowPatterns, 3, 0);
-    grid->addWidget(m_picture, 1, 1, 3, 1, Qt::AlignCenter);
+    grid->addWidget(patternLabel, 2, 0);
+    grid->addWidget(m_flowPatterns, 3, 0, Qt::AlignTop);
+    grid->addWidget(m_picture, 3, 1, Qt::AlignTop | Qt::AlignHCenter);
+    grid->setRowStretch(4, 1);
+    grid->setColumnStretch(0, 1);
 
     m_buttons = new CWizardButtons(m_context.pages, kTemplateId, this);
     auto* layout = new QHBoxLayout(this);
