@@ -163,6 +163,12 @@ TEST_F(CliQuery, DatabaseOptionWithoutAFileShowsTheUsage) {
         {{"queries", "--db", m_db, "extra"}, queriesUsage},
         {{"solenoid", "--db"}, "usage: morvane-cli solenoid [--db FILE] FILE.mrv\n"},
         {{"solenoid", "a.mrv", "--db"}, "usage: morvane-cli solenoid [--db FILE] FILE.mrv\n"},
+        {{"rapid", "--db"},
+         "usage: morvane-cli rapid [--db FILE] SERIES [--kind complete|valve|solenoid] [CODE "
+         "...]\n"},
+        {{"interchange", "X", "--db"},
+         "usage: morvane-cli interchange [--db FILE] COMPETITOR PARTNUMBER [DIVISION "
+         "[VOLTAGE]]\n"},
     };
     for (const auto& [arguments, usage] : cases) {
         const CliRun run = Cli(arguments, installed);
