@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: run test build configure bootstrap sanitize format clean
+.PHONY: run test test-core build configure bootstrap sanitize format clean
 
 JOBS ?= $(shell nproc)
 
@@ -14,6 +14,14 @@ build: configure
 
 test: build
 	@cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-core
+
+# The core, morvane-cli, the database builder and their tests once more, without Qt and
+# optimised (-O2, where GCC finds warnings a debug build does not), into build-core/.
+test-core: bootstrap
+	@cmake --preset core >/dev/null
+	@cmake --build --preset core -j $(JOBS)
+	@ctest --preset core -j $(JOBS)
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
@@ -32,4 +40,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-sanitize
+	@rm -rf build build-core build-sanitize

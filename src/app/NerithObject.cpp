@@ -7,6 +7,7 @@
 #include "app/NotAvailable.h"
 #include "app/SelectionFile.h"
 #include "app/VeritomAppInterface.h"
+#include "base/FileIo.h"
 #include "base/Format.h"
 #include "base/Links.h"
 #include "base/MessageSink.h"
@@ -275,7 +276,7 @@ bool CNerithObject::SaveData(const std::string& path) {
     fields.orderPadReady = IsOrderPadReady();
     fields.spare = GetSpareFlag();
     fields.selectionComplete = GetSelectionCompleteFlag();
-    if (!WriteFileReplacing(path, StoreSelectionFile(header, fields, *m_workflow))) {
+    if (!WriteFileReplacing(path, StoreSelectionFile(header, fields, *m_workflow)).Ok()) {
         MessageBox(Format(LoadString(ids::kCannotSave), path), MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
@@ -283,10 +284,6 @@ bool CNerithObject::SaveData(const std::string& path) {
     m_app.SetDocumentTitle(DocumentTitle(path));
     m_modified = false;
     return true;
-}
-
-void CNerithObject::ShowLoadFailure(int stringId, const std::string& path) {
-    MessageBox(Format(LoadString(stringId), path), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 namespace {
@@ -300,30 +297,21 @@ struct CNerithPendingSelection : CPendingSelection {
 }  // namespace
 
 std::unique_ptr<CPendingSelection> CNerithObject::ReadData(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes)) {
-        ShowLoadFailure(ids::kCannotRead, path);
-        return nullptr;
-    }
     auto pending = std::make_unique<CNerithPendingSelection>();
     pending->path = path;
     pending->workflow = std::make_unique<CProd_ValveObject>(kButtonCount, WorkflowServices());
-    switch (LoadSelectionFile(bytes, pending->header, pending->fields, *pending->workflow)) {
-        case SelectionFileStatus::Ok:
-            return pending;
-        case SelectionFileStatus::NotASelectionFile:
-            MessageBox(Format(LoadString(ids::kNotValidSelectionFile), path, GetApplicationName()),
-                       MsgButtons::Ok, MsgIcon::Warning);
-            return nullptr;
-        case SelectionFileStatus::WrongMarks:
-            Messages().Beep();
-            MessageBox(LoadString(ids::kConflictingVersion));
-            return nullptr;
-        case SelectionFileStatus::Unreadable:
-        case SelectionFileStatus::Damaged:
-            // Only a selection already made can be said to be kept.
-            ShowLoadFailure(m_workflow ? ids::kDamaged : ids::kDamagedNothingKept, path);
-            return nullptr;
+    std::string reason;
+    // Only a selection already made can be said to be kept.
+    const SelectionFileStatus status = ReadSelectionFile(
+        path, pending->header, pending->fields, *pending->workflow, reason, m_workflow != nullptr);
+    if (status == SelectionFileStatus::Ok) {
+        return pending;
+    }
+    if (status == SelectionFileStatus::WrongMarks) {
+        Messages().Beep();
+        MessageBox(reason);
+    } else {
+        MessageBox(reason, MsgButtons::Ok, MsgIcon::Warning);
     }
     return nullptr;
 }

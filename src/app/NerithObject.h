@@ -117,7 +117,6 @@ private:
     static std::string DocumentTitle(const std::string& path);
     // Says why the database is closed: no usable NetPath, or the file it names.
     void ShowDatabaseUnavailable();
-    void ShowLoadFailure(int stringId, const std::string& path);
 
     std::unique_ptr<IDatabase> m_database;
     std::unique_ptr<CInformationPages> m_pages;

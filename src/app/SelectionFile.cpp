@@ -1,19 +1,14 @@
 #include "SelectionFile.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/AppConfiguration.h"
 #include "app/AppStrings.h"
 #include "base/Archive.h"
+#include "base/FileIo.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
@@ -174,11 +169,40 @@ SelectionFileStatus LoadSelectionFile(const std::vector<std::uint8_t>& bytes,
     return SelectionFileStatus::Ok;
 }
 
+SelectionFileStatus ReadSelectionFile(const std::string& path, CSelectionFileHeader& header,
+                                      CSelectionFileFields& fields, CProd_BaseObject& workflow,
+                                      std::string& reason, bool selectionKept) {
+    std::vector<std::uint8_t> bytes;
+    if (const FileResult read = ReadFileBytes(path, bytes, CSelectionFileHeader::kMaxFileSize);
+        !read.Ok()) {
+        reason = Format(LoadString(ids::kCannotRead), path) + " " + DescribeFileError(read, path);
+        return SelectionFileStatus::Unreadable;
+    }
+    const SelectionFileStatus status = LoadSelectionFile(bytes, header, fields, workflow);
+    switch (status) {
+        case SelectionFileStatus::Ok:
+            reason.clear();
+            break;
+        case SelectionFileStatus::NotASelectionFile:
+            reason = Format(LoadString(ids::kNotValidSelectionFile), path,
+                            LoadString(ids::kApplicationName));
+            break;
+        case SelectionFileStatus::WrongMarks:
+            reason = LoadString(ids::kConflictingVersion);
+            break;
+        case SelectionFileStatus::Unreadable:
+        case SelectionFileStatus::Damaged:
+            reason =
+                Format(LoadString(selectionKept ? ids::kDamaged : ids::kDamagedNothingKept), path);
+            break;
+    }
+    return status;
+}
+
 std::optional<CSelectionFileHeader> ReadSelectionFileHeader(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes(CSelectionFileHeader::kSize);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()))) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFileHead(path, bytes, CSelectionFileHeader::kSize).Ok() ||
+        bytes.size() < CSelectionFileHeader::kSize) {
         return std::nullopt;
     }
     CArchive ar(std::move(bytes));
@@ -223,39 +247,6 @@ std::string RefusedLanguageName(const CSelectionFileHeader& header) {
                            ? LoadString(id)
                            : std::string();
     return name.empty() ? LoadString(ids::kAnotherLanguage) : name;
-}
-
-bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return false;
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
-    }
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
-}
-
-bool WriteFileReplacing(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    const std::string temporary = path + ".part";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
-        return false;
-    }
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                   std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-    written = std::fclose(file) == 0 && written;
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(temporary, path, error);
-        if (!error) {
-            return true;
-        }
-    }
-    std::filesystem::remove(temporary, error);
-    return false;
 }
 
 std::string FileTitle(const std::string& path) {

@@ -18,6 +18,8 @@ class CProd_BaseObject;
 // two format marks that identify this version of the layout.
 struct CSelectionFileHeader {
     static constexpr std::size_t kSize = 368;
+    // Far more than any selection holds; a longer file is not read at all.
+    static constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
     static constexpr std::int32_t kMark1 = 3;
     static constexpr std::int32_t kMark2 = 26;
 
@@ -75,6 +77,13 @@ SelectionFileStatus LoadSelectionFile(const std::vector<std::uint8_t>& bytes,
                                       CSelectionFileHeader& header, CSelectionFileFields& fields,
                                       CProd_BaseObject& workflow);
 
+// Reads and checks the whole selection file at path into header, fields and workflow, as
+// LoadSelectionFile does. On failure reason is the message the program shows for it, with
+// "the current selection has been kept" when selectionKept says there is one.
+SelectionFileStatus ReadSelectionFile(const std::string& path, CSelectionFileHeader& header,
+                                      CSelectionFileFields& fields, CProd_BaseObject& workflow,
+                                      std::string& reason, bool selectionKept = false);
+
 // Just the header, for the language check before opening; nothing when the file cannot be
 // read or is shorter than a header.
 std::optional<CSelectionFileHeader> ReadSelectionFileHeader(const std::string& path);
@@ -96,10 +105,6 @@ CSelectionLanguageCheck CheckSelectionLanguage(const CSelectionFileHeader& heade
                                                const std::string& currentCode,
                                                const std::vector<LanguageInfo>& languages);
 
-bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
-// Writes to a temporary file beside path and renames it over path, so a failed write never
-// destroys an existing file.
-bool WriteFileReplacing(const std::string& path, const std::vector<std::uint8_t>& bytes);
 // The file name without folder and extension, as the window title shows it.
 std::string FileTitle(const std::string& path);
 

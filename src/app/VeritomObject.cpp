@@ -271,7 +271,8 @@ bool CVeritomObject::RememberFolderOf(const std::string& filePath) {
 }
 
 std::string CVeritomObject::ProposedSaveName() {
-    const std::string extension = "." + GetDefaultExtension();
+    std::string extension(1, '.');  // not "." + ...: GCC 12 reports a false -Wrestrict at -O2
+    extension += GetDefaultExtension();
     const std::string name = GetDefaultFilename();
     return EndsWithNoCase(name, extension) ? name : name + extension;
 }

@@ -1,6 +1,7 @@
 #include "Format.h"
 
 #include <locale.h>
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -10,8 +11,21 @@ namespace veritom::detail {
 
 namespace {
 
+// A number in a conversion, saturating instead of overflowing so that an absurd width still
+// fails the bound.
+std::size_t ReadCount(std::string_view format, std::size_t& i, std::string& out) {
+    std::size_t value = 0;
+    while (i < format.size() && format[i] >= '0' && format[i] <= '9') {
+        value = std::min<std::size_t>(value * 10 + static_cast<std::size_t>(format[i] - '0'),
+                                      kFormatMaxWidth + 1);
+        out += format[i++];
+    }
+    return value;
+}
+
 // Rewrites format so that integer conversions take long long, and checks each conversion
-// against kinds. Returns false on any mismatch or unsupported conversion.
+// against kinds and against the bounds of width and precision. Returns false on any mismatch,
+// unsupported conversion or bound exceeded.
 bool NormaliseFormat(std::string_view format, std::string_view kinds, std::string& out) {
     std::size_t next = 0;
     for (std::size_t i = 0; i < format.size(); ++i) {
@@ -24,28 +38,34 @@ bool NormaliseFormat(std::string_view format, std::string_view kinds, std::strin
             continue;
         }
         ++i;
-        while (i < format.size() && std::strchr("-+ #0123456789.", format[i])) {
+        while (i < format.size() && std::strchr("-+ #0", format[i])) {
             out += format[i++];
+        }
+        const std::size_t width = ReadCount(format, i, out);
+        std::size_t precision = 0;
+        if (i < format.size() && format[i] == '.') {
+            out += format[i++];
+            precision = ReadCount(format, i, out);
         }
         while (i < format.size() && std::strchr("hlLqjzt", format[i])) {
             ++i;  // length modifiers are replaced by our own
         }
-        if (i == format.size() || next == kinds.size()) {
+        if (i == format.size() || next == kinds.size() || width > kFormatMaxWidth) {
             return false;
         }
         const char conv = format[i];
         const char kind = kinds[next++];
         if (std::strchr("fFeEgGaA", conv)) {
-            if (kind != 'f') {
+            if (kind != 'f' || precision > kFormatMaxPrecision) {
                 return false;
             }
         } else if (std::strchr("diuxXo", conv)) {
-            if (kind != 'd') {
+            if (kind != 'd' || precision > kFormatMaxWidth) {
                 return false;
             }
             out += "ll";
         } else if (conv == 's') {
-            if (kind != 's') {
+            if (kind != 's' || precision > kFormatMaxWidth) {
                 return false;
             }
         } else {

@@ -1,10 +1,17 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <type_traits>
 
 namespace veritom {
+
+// The widest field a format may ask for, and the most digits after the point (or significant
+// digits) of a floating conversion: a double holds no more than 17. A format beyond either
+// bound gives the empty result, like any other bad format.
+inline constexpr std::size_t kFormatMaxWidth = 255;
+inline constexpr std::size_t kFormatMaxPrecision = 17;
 
 namespace detail {
 
@@ -57,8 +64,9 @@ inline const char* ToVararg(const char* v) {
 }  // namespace detail
 
 // printf-style formatting over snprintf. The format's conversions must match the arguments
-// in number and kind (floating, integer, text); otherwise the result is empty, so a bad
-// format text from a database can never read the wrong argument.
+// in number and kind (floating, integer, text) and stay within the bounds above; otherwise the
+// result is empty, so a bad format text from a database can never read the wrong argument or
+// ask for gigabytes.
 template <typename... Args>
 std::string Format(std::string_view format, const Args&... args) {
     static constexpr char kinds[] = {detail::FormatKind<Args>()..., '\0'};

@@ -7,6 +7,7 @@
 #include "CliCommand.h"
 #include "CliOutput.h"
 #include "DefaultDatabase.h"
+#include "SelectionInput.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
 #include "data/DaoException.h"
@@ -109,16 +110,10 @@ std::optional<Options> ParseArgs(const Args& args) {
 }
 
 std::optional<CProd_ValveData> ReadSelection(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes)) {
-        std::cerr << "morvane-cli candidates: cannot read " << path << '\n';
-        return std::nullopt;
-    }
     CSelectionFileHeader header;
     CSelectionFileFields fields;
     CProd_ValveObject workflow(CNerithObject::kButtonCount);
-    if (LoadSelectionFile(bytes, header, fields, workflow) != SelectionFileStatus::Ok) {
-        std::cerr << "morvane-cli candidates: " << path << " is not a readable selection file\n";
+    if (!ReadSelectionForTool(path, header, fields, workflow)) {
         return std::nullopt;
     }
     return workflow.GetValveData();

@@ -6,6 +6,7 @@
 #include "CliCommand.h"
 #include "CliOutput.h"
 #include "DefaultDatabase.h"
+#include "SelectionInput.h"
 #include "app/AppStrings.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
@@ -63,29 +64,8 @@ std::optional<std::string> DatabaseFolder(Args& args) {
 
 bool ReadSelection(const std::string& path, CSelectionFileHeader& header,
                    CProd_ValveObject& workflow) {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes)) {
-        std::cerr << Format(LoadString(ids::kCannotRead), path) << '\n';
-        return false;
-    }
     CSelectionFileFields fields;
-    switch (LoadSelectionFile(bytes, header, fields, workflow)) {
-        case SelectionFileStatus::Ok:
-            return true;
-        case SelectionFileStatus::NotASelectionFile:
-            std::cerr << Format(LoadString(ids::kNotValidSelectionFile), path,
-                                std::string(CNerithObject::kApplicationName))
-                      << '\n';
-            return false;
-        case SelectionFileStatus::WrongMarks:
-            std::cerr << LoadString(ids::kConflictingVersion) << '\n';
-            return false;
-        case SelectionFileStatus::Unreadable:
-        case SelectionFileStatus::Damaged:
-            break;
-    }
-    std::cerr << Format(LoadString(ids::kDamaged), path) << '\n';
-    return false;
+    return ReadSelectionForTool(path, header, fields, workflow);
 }
 
 // Runs the check the Application step's OK runs on the file's record, on the database of the

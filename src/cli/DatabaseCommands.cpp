@@ -1,5 +1,6 @@
 #include "DatabaseCommands.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iostream>
@@ -31,6 +32,18 @@ struct Parameter {
     std::string name;
     CFieldValue value;
 };
+
+constexpr const char* kQueryUsage = "[--db FILE] NAME [PARAM=VALUE ...]";
+constexpr const char* kQueriesUsage = "[--db FILE]";
+
+int Usage(const std::string& name, const std::string& usage) {
+    std::cerr << "usage: morvane-cli " << name << ' ' << usage << '\n';
+    return 1;
+}
+
+bool IsDatabaseOption(const std::string& arg) {
+    return arg == "--db" || arg.rfind("--db=", 0) == 0;
+}
 
 template <typename T>
 std::optional<T> ParseWhole(std::string_view text) {
@@ -125,12 +138,12 @@ void PrintRecords(IRecordset& records) {
 
 int RunQuery(const Args& arguments) {
     Args args = arguments;
-    const auto file = TakeDatabaseFile(args);
-    if (!file) {
-        return 1;
+    std::optional<std::string> named;
+    if (!TakeDatabaseOption(args, named) || args.empty()) {
+        return Usage("query", kQueryUsage);
     }
-    if (args.empty()) {
-        std::cerr << "usage: morvane-cli query [--db FILE] NAME [PARAM=VALUE ...]\n";
+    const auto file = DatabaseFile(named);
+    if (!file) {
         return 1;
     }
     std::vector<Parameter> parameters;
@@ -166,7 +179,11 @@ int RunQuery(const Args& arguments) {
 // listed, with the failure on standard error and exit status 1.
 int ListQueries(const Args& arguments) {
     Args args = arguments;
-    const auto file = TakeDatabaseFile(args);
+    std::optional<std::string> named;
+    if (!TakeDatabaseOption(args, named) || !args.empty()) {
+        return Usage("queries", kQueriesUsage);
+    }
+    const auto file = DatabaseFile(named);
     if (!file) {
         return 1;
     }
@@ -199,19 +216,30 @@ int ListQueries(const Args& arguments) {
 
 }  // namespace
 
-std::optional<std::string> TakeDatabaseFile(Args& args) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--db" && i + 1 < args.size()) {
-            std::string file = args[i + 1];
-            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
-                       args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-            return file;
+bool TakeDatabaseOption(Args& args, std::optional<std::string>& file) {
+    const auto option = std::find_if(args.begin(), args.end(), IsDatabaseOption);
+    if (option == args.end()) {
+        return true;
+    }
+    if (*option == "--db") {
+        if (option + 1 == args.end() || option[1].empty()) {
+            return false;
         }
-        if (args[i].rfind("--db=", 0) == 0) {
-            std::string file = args[i].substr(5);
-            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
-            return file;
+        file = option[1];
+        args.erase(option, option + 2);
+    } else {
+        file = option->substr(5);
+        args.erase(option);
+        if (file->empty()) {
+            return false;
         }
+    }
+    return std::none_of(args.begin(), args.end(), IsDatabaseOption);
+}
+
+std::optional<std::string> DatabaseFile(const std::optional<std::string>& named) {
+    if (named) {
+        return named;
     }
     std::string error;
     auto file = DefaultDatabaseFile(error);
@@ -222,8 +250,8 @@ std::optional<std::string> TakeDatabaseFile(Args& args) {
 }
 
 void AddDatabaseCommands(CommandTable& table) {
-    table.push_back({"query", "[--db FILE] NAME [PARAM=VALUE ...]", &RunQuery});
-    table.push_back({"queries", "[--db FILE]", &ListQueries});
+    table.push_back({"query", kQueryUsage, &RunQuery});
+    table.push_back({"queries", kQueriesUsage, &ListQueries});
 }
 
 }  // namespace veritom::cli

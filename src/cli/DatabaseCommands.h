@@ -11,8 +11,13 @@ namespace veritom::cli {
 // with their parameters.
 void AddDatabaseCommands(CommandTable& table);
 
-// Removes "--db FILE" or "--db=FILE" from args and returns the file, else the default one
-// (with the reason on standard error when there is none).
-std::optional<std::string> TakeDatabaseFile(Args& args);
+// Takes "--db FILE" or "--db=FILE" out of args into file. False when the option stands
+// without a file or more than once: the caller then prints its usage, so that "--db" is never
+// mistaken for another argument.
+bool TakeDatabaseOption(Args& args, std::optional<std::string>& file);
+
+// The database a command runs on: the named one, else the default one (see
+// DefaultDatabaseFile), else nothing with the reason on standard error.
+std::optional<std::string> DatabaseFile(const std::optional<std::string>& named);
 
 }  // namespace veritom::cli

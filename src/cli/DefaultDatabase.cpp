@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "app/AppConfiguration.h"
+#include "app/IniConfigStore.h"
 #include "app/NerithObject.h"
 #include "app/VeritomAppInterface.h"
 #include "app/VeritomObject.h"
-#include "app/ui/ConfigStore.h"
 #include "base/Paths.h"
 #include "base/StringTable.h"
 #include "data/DataStrings.h"
@@ -17,7 +17,7 @@ namespace veritom::cli {
 namespace {
 
 std::optional<std::string> InstalledDatabaseFile() {
-    const CConfigStore store;
+    const CIniConfigStore store;
     CAppConfiguration configuration;
     const std::string keyPath = CVeritomObject::RegistryKeyPathFor(CNerithObject::kApplicationName);
     // The language key may be missing while NetPath is there: the file is then the base name.

@@ -1,13 +1,11 @@
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "CliCommand.h"
 #include "CliOutput.h"
 #include "base/Archive.h"
+#include "base/FileIo.h"
 #include "model/ValveData.h"
 
 namespace veritom::cli {
@@ -21,34 +19,35 @@ int Usage(const std::string& name) {
     return 1;
 }
 
-// Keeps one item a line: texts from a record may hold tabs and line breaks.
+// A record stream is a few kilobytes; nothing near this size is one.
+constexpr std::size_t kMaxRecordStreamSize = 16 * 1024 * 1024;
 
-// The record stored in file, which must hold exactly one record stream.
-std::optional<CProd_ValveData> ReadRecordFile(const std::string& command, const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        std::cerr << "morvane-cli " << command << ": cannot open " << file << '\n';
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        std::cerr << "morvane-cli " << command << ": cannot read " << file << '\n';
-        return std::nullopt;
+int Fail(const std::string& command, const std::string& message) {
+    std::cerr << "morvane-cli " << command << ": " << message << '\n';
+    return 1;
+}
+
+// Reads file, which must hold exactly one record stream, into record in place. The record is
+// never copied afterwards: a copy puts default key names back where the stream holds empty
+// ones, and the commands show what the file holds.
+bool ReadRecordFile(const std::string& command, const std::string& file, CProd_ValveData& record) {
+    std::vector<std::uint8_t> bytes;
+    const FileResult read = ReadFileBytes(file, bytes, kMaxRecordStreamSize);
+    if (!read.Ok()) {
+        Fail(command, DescribeFileError(read, file));
+        return false;
     }
     CArchive ar(std::move(bytes));
-    CProd_ValveData record;
     if (!record.Load(ar)) {
-        std::cerr << "morvane-cli " << command << ": " << file
-                  << ": damaged or truncated record stream\n";
-        return std::nullopt;
+        Fail(command, file + ": damaged or truncated record stream");
+        return false;
     }
     if (ar.Remaining() != 0) {
-        std::cerr << "morvane-cli " << command << ": " << file << ": " << ar.Remaining()
-                  << " bytes left over after the record\n";
-        return std::nullopt;
+        Fail(command,
+             file + ": " + std::to_string(ar.Remaining()) + " bytes left over after the record");
+        return false;
     }
-    return record;
+    return true;
 }
 
 int WriteNewRecord(const Args& args) {
@@ -57,13 +56,9 @@ int WriteNewRecord(const Args& args) {
     }
     CArchive ar;
     CProd_ValveData().Serialize(ar);
-    std::ofstream out(args[0], std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(ar.Bytes().data()),
-              static_cast<std::streamsize>(ar.Bytes().size()));
-    out.close();
-    if (!out) {
-        std::cerr << "morvane-cli record-new: cannot write " << args[0] << '\n';
-        return 1;
+    const FileResult written = WriteFileReplacing(args[0], ar.Bytes());
+    if (!written.Ok()) {
+        return Fail("record-new", DescribeFileError(written, args[0]));
     }
     return 0;
 }
@@ -72,15 +67,14 @@ int DumpRecord(const Args& args) {
     if (args.size() != 1) {
         return Usage("record-dump");
     }
-    const auto record = ReadRecordFile("record-dump", args[0]);
-    if (!record) {
+    CProd_ValveData record;
+    if (!ReadRecordFile("record-dump", args[0], record)) {
         return 1;
     }
-    for (const ValveMemberText& member : record->DescribeMembers()) {
-        std::vector<std::string> rest = {member.key};
-        rest.insert(rest.end(), member.values.begin(), member.values.end());
-        rest.insert(rest.begin(), member.number);
-        PrintFields(rest);
+    for (const ValveMemberText& member : record.DescribeMembers()) {
+        std::vector<std::string> items = {member.number, member.key};
+        items.insert(items.end(), member.values.begin(), member.values.end());
+        PrintFields(items);
     }
     return 0;
 }
@@ -89,12 +83,12 @@ int ReportRecord(const Args& args) {
     if (args.size() != 1) {
         return Usage("record-report");
     }
-    const auto record = ReadRecordFile("record-report", args[0]);
-    if (!record) {
+    CProd_ValveData record;
+    if (!ReadRecordFile("record-report", args[0], record)) {
         return 1;
     }
     CReportMap map;
-    record->AddToReportMap(map);
+    record.AddToReportMap(map);
     for (const auto& [key, texts] : map) {
         std::vector<std::string> items{key};
         items.insert(items.end(), texts.begin(), texts.end());

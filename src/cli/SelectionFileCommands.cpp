@@ -4,9 +4,11 @@
 
 #include "CliCommand.h"
 #include "CliOutput.h"
+#include "SelectionInput.h"
 #include "app/AppStrings.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
+#include "base/FileIo.h"
 #include "base/Format.h"
 #include "base/StringTable.h"
 #include "model/ValveObject.h"
@@ -58,30 +60,11 @@ int DumpSelectionFile(const Args& args) {
         std::cerr << "usage: morvane-cli dump FILE.mrv\n";
         return 1;
     }
-    const std::string& path = args[0];
-    std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes)) {
-        std::cerr << Format(LoadString(ids::kCannotRead), path) << '\n';
-        return 1;
-    }
     CSelectionFileHeader header;
     CSelectionFileFields fields;
     CProd_ValveObject workflow(CNerithObject::kButtonCount);
-    switch (LoadSelectionFile(bytes, header, fields, workflow)) {
-        case SelectionFileStatus::Ok:
-            break;
-        case SelectionFileStatus::NotASelectionFile:
-            std::cerr << Format(LoadString(ids::kNotValidSelectionFile), path,
-                                std::string(CNerithObject::kApplicationName))
-                      << '\n';
-            return 1;
-        case SelectionFileStatus::WrongMarks:
-            std::cerr << LoadString(ids::kConflictingVersion) << '\n';
-            return 1;
-        case SelectionFileStatus::Unreadable:
-        case SelectionFileStatus::Damaged:
-            std::cerr << Format(LoadString(ids::kDamagedNothingKept), path) << '\n';
-            return 1;
+    if (!ReadSelectionForTool(args[0], header, fields, workflow)) {
+        return 1;
     }
     PrintHeader(header);
     PrintSelectionFields(fields);

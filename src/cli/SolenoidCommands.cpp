@@ -5,9 +5,11 @@
 #include "CliCommand.h"
 #include "CliOutput.h"
 #include "DatabaseCommands.h"
+#include "SelectionInput.h"
 #include "app/AppStrings.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
+#include "base/FileIo.h"
 #include "base/Format.h"
 #include "base/Links.h"
 #include "base/StringTable.h"
@@ -31,30 +33,9 @@ public:
 };
 
 bool ReadSelection(const std::string& path, CProd_ValveObject& workflow) {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes)) {
-        std::cerr << Format(LoadString(ids::kCannotRead), path) << '\n';
-        return false;
-    }
     CSelectionFileHeader header;
     CSelectionFileFields fields;
-    switch (LoadSelectionFile(bytes, header, fields, workflow)) {
-        case SelectionFileStatus::Ok:
-            return true;
-        case SelectionFileStatus::NotASelectionFile:
-            std::cerr << Format(LoadString(ids::kNotValidSelectionFile), path,
-                                std::string(CNerithObject::kApplicationName))
-                      << '\n';
-            return false;
-        case SelectionFileStatus::WrongMarks:
-            std::cerr << LoadString(ids::kConflictingVersion) << '\n';
-            return false;
-        case SelectionFileStatus::Unreadable:
-        case SelectionFileStatus::Damaged:
-            break;
-    }
-    std::cerr << Format(LoadString(ids::kDamaged), path) << '\n';
-    return false;
+    return ReadSelectionForTool(path, header, fields, workflow);
 }
 
 void PrintVoltages(const CElectricalSelection& selection, const std::string& current) {
@@ -85,12 +66,13 @@ void PrintChoices(const CElectricalSelection& selection) {
 // was done by the known operating parameters.
 int ShowSolenoidChoices(const Args& arguments) {
     Args args = arguments;
-    const auto file = TakeDatabaseFile(args);
-    if (!file) {
+    std::optional<std::string> named;
+    if (!TakeDatabaseOption(args, named) || args.size() != 1) {
+        std::cerr << "usage: morvane-cli solenoid [--db FILE] FILE.mrv\n";
         return 1;
     }
-    if (args.size() != 1) {
-        std::cerr << "usage: morvane-cli solenoid [--db FILE] FILE.mrv\n";
+    const auto file = DatabaseFile(named);
+    if (!file) {
         return 1;
     }
     CProd_ValveObject workflow(CNerithObject::kButtonCount);

@@ -149,13 +149,14 @@ void PrintSegments(const CRapidSelection& rapid) {
 int RunRapid(const Args& arguments) {
     Args args = arguments;
     const auto kind = TakeBuildKind(args);
-    const auto file = TakeDatabaseFile(args);
-    if (!file) {
-        return 1;
-    }
-    if (args.empty() || (kind && *kind < 0)) {
+    std::optional<std::string> named;
+    if (!TakeDatabaseOption(args, named) || args.empty() || (kind && *kind < 0)) {
         std::cerr << "usage: morvane-cli rapid [--db FILE] SERIES [--kind complete|valve|solenoid]"
                      " [CODE ...]\n";
+        return 1;
+    }
+    const auto file = DatabaseFile(named);
+    if (!file) {
         return 1;
     }
     FileLanguage language;
@@ -244,13 +245,14 @@ void PrintInterchange(const CPartInterchange& interchange) {
 
 int RunInterchange(const Args& arguments) {
     Args args = arguments;
-    const auto file = TakeDatabaseFile(args);
-    if (!file) {
-        return 1;
-    }
-    if (args.size() < 2 || args.size() > 4) {
+    std::optional<std::string> named;
+    if (!TakeDatabaseOption(args, named) || args.size() < 2 || args.size() > 4) {
         std::cerr << "usage: morvane-cli interchange [--db FILE] COMPETITOR PARTNUMBER"
                      " [DIVISION [VOLTAGE]]\n";
+        return 1;
+    }
+    const auto file = DatabaseFile(named);
+    if (!file) {
         return 1;
     }
     FileLanguage language;

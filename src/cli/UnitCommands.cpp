@@ -26,7 +26,8 @@ std::optional<double> ParseNumber(std::string_view text) {
 std::optional<int> ParseDecimals(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < 0) {
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < 0 ||
+        static_cast<std::size_t>(value) > kFormatMaxPrecision) {
         return std::nullopt;
     }
     return value;
@@ -85,8 +86,8 @@ int FormatValue(const Args& args) {
     const auto keepZeros = ParseFlag(args[2]);
     const auto dropPoint = ParseFlag(args[3]);
     if (!value || !decimals || !keepZeros || !dropPoint) {
-        std::cerr << "morvane-cli format: expected a number, a count of decimals (0 or more) "
-                     "and two flags (0 or 1)\n";
+        std::cerr << "morvane-cli format: expected a number, a count of decimals (0 to "
+                  << kFormatMaxPrecision << ") and two flags (0 or 1)\n";
         return Usage("format", kFormatUsage);
     }
     std::cout << CUnitConvMap::FormatNumber(*value, *decimals, *keepZeros, *dropPoint) << '\n';

@@ -37,6 +37,20 @@ std::string_view WithoutPrefix(const char* declared) {
     return declared && *declared ? std::string_view(declared + 1) : std::string_view();
 }
 
+// Built by appending: "[" + std::string(...) draws a false -Wrestrict from GCC 12 at -O2.
+std::string BracketedName(std::string_view name) {
+    std::string text(1, '[');
+    text += name;
+    text += ']';
+    return text;
+}
+
+std::string PositionalName(int index) {
+    std::string text(1, '?');
+    text += std::to_string(index);
+    return text;
+}
+
 }  // namespace
 
 IQueryDef::IQueryDef(IDatabase& db) : m_db(db) {}
@@ -69,8 +83,7 @@ std::vector<std::string> IQueryDef::GetParameterNames() const {
     const int count = sqlite3_bind_parameter_count(m_statement.get());
     for (int i = 1; i <= count; ++i) {
         const char* declared = sqlite3_bind_parameter_name(m_statement.get(), i);
-        names.push_back(declared ? "[" + std::string(WithoutPrefix(declared)) + "]"
-                                 : "?" + std::to_string(i));
+        names.push_back(declared ? BracketedName(WithoutPrefix(declared)) : PositionalName(i));
     }
     return names;
 }
@@ -97,7 +110,7 @@ sqlite3_stmt* IQueryDef::BindStatement() {
         const int index = static_cast<int>(i) + 1;
         if (!m_values[i]) {
             const char* declared = sqlite3_bind_parameter_name(m_statement.get(), index);
-            const std::string shown = declared ? declared : "?" + std::to_string(index);
+            const std::string shown = declared ? std::string(declared) : PositionalName(index);
             throw CDaoException(SQLITE_RANGE, m_name,
                                 Format(LoadString(ids::kEngineParameterNotSet), shown));
         }

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "FakeVeritomApp.h"
+#include "FileKinds.h"
 #include "FixtureDatabase.h"
 #include "app/NerithObject.h"
 #include "model/ValveObject.h"
@@ -132,14 +133,27 @@ TEST(CliDump, BadFilesFail) {
     const Case cases[] = {
         {wrongMarks, "The Selection you are trying to open conflicts with this version.\n"},
         {cut, "The selection file " + cut + " is damaged or incomplete.\n"},
-        {db.PathOf("none.mrv"),
-         "The selection file " + db.PathOf("none.mrv") + " could not be read.\n"},
+        {db.PathOf("none.mrv"), "The selection file " + db.PathOf("none.mrv") +
+                                    " could not be read. " + db.PathOf("none.mrv") +
+                                    " does not exist.\n"},
     };
     for (const Case& c : cases) {
         const Outcome outcome = Dump(db, c.path);
         EXPECT_EQ(outcome.status, 1) << c.path;
         EXPECT_TRUE(outcome.lines.empty()) << c.path;
         EXPECT_EQ(outcome.err, c.message);
+    }
+}
+
+TEST(CliDump, RefusesWhatIsNotARegularFile) {
+    FixtureDatabase db;
+    test::FileKinds files;
+    for (const std::string& path : {files.Folder(), files.Fifo(), files.Device()}) {
+        const Outcome outcome = Dump(db, path);
+        EXPECT_EQ(outcome.status, 1) << path;
+        EXPECT_TRUE(outcome.lines.empty()) << path;
+        EXPECT_EQ(outcome.err, "The selection file " + path + " could not be read. " + path +
+                                   " is a folder, a device or a pipe, not a file.\n");
     }
 }
 

@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
+#include <csignal>
+#include <set>
+
 #include "FakeVeritomApp.h"
+#include "FileKinds.h"
 #include "FixtureDatabase.h"
 #include "MessageRecorder.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
 #include "base/Archive.h"
+#include "base/FileIo.h"
 #include "model/ValveObject.h"
 
 namespace veritom {
@@ -25,7 +31,7 @@ const CValveTypeAnswers kAngle = {{"2-Way Normally Closed", "2NC", "", 0},
 
 std::vector<std::uint8_t> ReadAll(const std::string& path) {
     std::vector<std::uint8_t> bytes;
-    EXPECT_TRUE(ReadFileBytes(path, bytes)) << path;
+    EXPECT_TRUE(ReadFileBytes(path, bytes, CSelectionFileHeader::kMaxFileSize).Ok()) << path;
     return bytes;
 }
 
@@ -293,23 +299,48 @@ TEST(SelectionFile, BadFilesKeepTheCurrentSelection) {
         EXPECT_TRUE(s.object.IsDirty());
         EXPECT_EQ(s.object.GetCurrentFileName(), "*");
     }
+    // Nothing but a regular file is opened: a folder, a device or a pipe with no writer is
+    // refused at once, and so is a file the user may not read.
+    test::FileKinds files;
+    const std::vector<std::string> unreadable = {s.db.PathOf("missing.mrv"), s.db.Dir(),
+                                                 files.Fifo(), test::FileKinds::Device()};
     MessageRecorder recorder;
-    EXPECT_FALSE(s.object.LoadData(s.db.PathOf("missing.mrv")));
-    EXPECT_FALSE(s.object.LoadData(s.db.Dir()));
-    EXPECT_EQ(recorder.Texts(),
-              (std::vector<std::string>{
-                  "The selection file " + s.db.PathOf("missing.mrv") + " could not be read.",
-                  "The selection file " + s.db.Dir() + " could not be read."}));
+    for (const std::string& path : unreadable) {
+        EXPECT_FALSE(s.object.LoadData(path)) << path;
+    }
+    // Each says which file and why.
+    ASSERT_EQ(recorder.boxes.size(), unreadable.size());
+    for (std::size_t i = 0; i < unreadable.size(); ++i) {
+        const std::string said = "The selection file " + unreadable[i] + " could not be read. ";
+        EXPECT_EQ(recorder.boxes[i].text.rfind(said, 0), 0u) << recorder.boxes[i].text;
+        EXPECT_GT(recorder.boxes[i].text.size(), said.size());
+    }
+    EXPECT_EQ(s.object.GetWorkflow(), workflow);
+    const int status = test::FileKinds::RunUnprivileged([&] {
+        MessageRecorder quiet;
+        return !s.object.LoadData(files.Unreadable()) && s.object.GetWorkflow() == workflow ? 0 : 1;
+    });
+    if (status >= 0) {
+        EXPECT_EQ(status, 0);
+    }
 }
 
 TEST(SelectionFile, FailedSaveLeavesTheEarlierFile) {
     Selection s;
     const std::string path = s.db.PathOf("kept.mrv");
     WriteAll(path, {1, 2, 3});
-    // The temporary file cannot be made where a directory of its name stands.
-    std::filesystem::create_directory(path + ".part");
+    // The system cuts the write short (the file size limit stands in for a full disk).
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &small);
     MessageRecorder recorder;
-    EXPECT_FALSE(s.object.SaveData(path));
+    const bool saved = s.object.SaveData(path);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(saved);
     EXPECT_EQ(recorder.Texts(),
               (std::vector<std::string>{"The selection could not be saved to " + path +
                                         ".  Any earlier file of that name is unchanged."}));
@@ -317,11 +348,37 @@ TEST(SelectionFile, FailedSaveLeavesTheEarlierFile) {
     EXPECT_TRUE(s.object.IsDirty());
     EXPECT_EQ(s.object.GetCurrentFileName(), "*");
 
-    std::filesystem::remove(path + ".part");
     EXPECT_TRUE(s.object.SaveData(path));
     EXPECT_GT(ReadAll(path).size(), 368u);
-    EXPECT_FALSE(std::filesystem::exists(path + ".part"));
     EXPECT_FALSE(s.object.SaveData(s.db.PathOf("no such folder/a.mrv")));
+    EXPECT_FALSE(s.object.SaveData(s.db.Dir()));
+}
+
+// A link planted at the name the temporary file once had (X.part) must not redirect the save.
+TEST(SelectionFile, SaveNeverWritesThroughALinkPlantedBesideTheFile) {
+    Selection s;
+    const std::string path = s.db.PathOf("planted.mrv");
+    const std::string victim = s.db.PathOf("victim.txt");
+    WriteAll(victim, {'k', 'e', 'e', 'p'});
+    std::filesystem::create_symlink(victim, path + ".part");
+    EXPECT_TRUE(s.object.SaveData(path));
+    EXPECT_EQ(ReadAll(victim), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
+    EXPECT_GT(ReadAll(path).size(), 368u);
+    EXPECT_TRUE(std::filesystem::is_symlink(path + ".part"));
+}
+
+TEST(SelectionFile, TheHeaderOfAnythingButARegularFileIsNothing) {
+    test::FileKinds files;
+    Selection s;
+    const std::string path = s.db.PathOf("header.mrv");
+    ASSERT_TRUE(s.object.SaveData(path));
+    ASSERT_TRUE(ReadSelectionFileHeader(path).has_value());
+    EXPECT_EQ(ReadSelectionFileHeader(path)->languageCode, "EN");
+    WriteAll(files.PathOf("short.mrv"), std::vector<std::uint8_t>(367, 0));
+    for (const std::string& other : {files.Folder(), files.Fifo(), test::FileKinds::Device(),
+                                     files.PathOf("short.mrv"), files.PathOf("missing.mrv")}) {
+        EXPECT_FALSE(ReadSelectionFileHeader(other).has_value()) << other;
+    }
 }
 
 TEST(SelectionFile, LanguageCheckBeforeOpening) {

@@ -32,6 +32,36 @@ TEST(Format, MismatchedFormatsGiveEmptyTextInsteadOfReadingTheWrongArgument) {
     EXPECT_EQ(Format("%", 1), "");
 }
 
+// A width or precision from a database or string table is bounded, so that no format can ask
+// for gigabytes of padding or digits; within the bounds everything is formatted.
+TEST(Format, WidthAndPrecisionBeyondTheBoundsGiveEmptyText) {
+    struct Case {
+        std::string format;
+        std::string expected;
+    };
+    const Case doubles[] = {
+        {"%.17f", "0.50000000000000000"},
+        {"%.17g", "0.5"},
+        {"%255.0f", std::string(254, ' ') + "0"},
+        {"%-8.3e|", "5.000e-01|"},
+        {"%.18f", ""},
+        {"%.2147483647f", ""},
+        {"%.99999999999999999999f", ""},
+        {"%256f", ""},
+        {"%2147483648.1f", ""},
+        {"%-0256.1f", ""},
+    };
+    for (const Case& c : doubles) {
+        EXPECT_EQ(Format(c.format, 0.5), c.expected) << c.format;
+    }
+    EXPECT_EQ(Format("%.255s", std::string(300, 'x')).size(), 255u);
+    EXPECT_EQ(Format("%.256s", "x"), "");
+    EXPECT_EQ(Format("%.20d", 7), "00000000000000000007");
+    EXPECT_EQ(Format("%.256d", 7), "");
+    EXPECT_EQ(Format("%300d", 7), "");
+    EXPECT_EQ(Format("%5.1f and %1000s", 1.0, "x"), "");
+}
+
 TEST(Format, NumbersKeepThePointUnderACommaLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";

@@ -146,3 +146,36 @@ TEST_F(CliQuery, ListsEveryQueryWithItsParametersAndReportsBrokenOnes) {
     EXPECT_EQ(clean.status, 0) << clean.err;
     EXPECT_TRUE(clean.err.empty());
 }
+
+// "--db" without a file is never taken for a query name, nor ignored: the usage, exit status 1.
+TEST_F(CliQuery, DatabaseOptionWithoutAFileShowsTheUsage) {
+    const std::string installed = "VERITOM_DB=" + Quoted(m_db);
+    const std::string queryUsage = "usage: morvane-cli query [--db FILE] NAME [PARAM=VALUE ...]\n";
+    const std::string queriesUsage = "usage: morvane-cli queries [--db FILE]\n";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"query", "--db"}, queryUsage},
+        {{"query", "qNothing", "--db"}, queryUsage},
+        {{"query", "--db="}, queryUsage},
+        {{"query", "--db", m_db}, queryUsage},
+        {{"query", "--db", m_db, "--db", m_db, "qNothing"}, queryUsage},
+        {{"queries", "--db"}, queriesUsage},
+        {{"queries", "--db="}, queriesUsage},
+        {{"queries", "--db", m_db, "extra"}, queriesUsage},
+        {{"solenoid", "--db"}, "usage: morvane-cli solenoid [--db FILE] FILE.mrv\n"},
+        {{"solenoid", "a.mrv", "--db"}, "usage: morvane-cli solenoid [--db FILE] FILE.mrv\n"},
+        {{"rapid", "--db"},
+         "usage: morvane-cli rapid [--db FILE] SERIES [--kind complete|valve|solenoid] [CODE "
+         "...]\n"},
+        {{"interchange", "X", "--db"},
+         "usage: morvane-cli interchange [--db FILE] COMPETITOR PARTNUMBER [DIVISION "
+         "[VOLTAGE]]\n"},
+    };
+    for (const auto& [arguments, usage] : cases) {
+        const CliRun run = Cli(arguments, installed);
+        EXPECT_EQ(run.status, 1) << arguments.back();
+        EXPECT_EQ(run.out, "") << arguments.back();
+        EXPECT_EQ(run.err, usage) << arguments.back();
+    }
+    EXPECT_EQ(Cli({"query", "qNothing"}, installed).out, "Name\n");
+    EXPECT_EQ(Cli({"queries"}, installed).status, 1);  // the sample holds broken queries
+}

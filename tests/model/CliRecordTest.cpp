@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "FileKinds.h"
+#include "base/Archive.h"
+#include "model/ValveData.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -32,9 +36,10 @@ protected:
 
     std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
 
-    // Runs morvane-cli with arguments (none holds a quote) and collects both streams.
-    Outcome Run(const std::vector<std::string>& args) const {
-        std::string command = "'" VERITOM_STAGE_DIR "/bin/morvane-cli'";
+    // Runs morvane-cli with arguments (none holds a quote) and collects both streams; prefix
+    // goes before the command, e.g. to run it as another user.
+    Outcome Run(const std::vector<std::string>& args, const std::string& prefix = "") const {
+        std::string command = prefix + "'" VERITOM_STAGE_DIR "/bin/morvane-cli'";
         for (const auto& arg : args) {
             command += " '" + arg + "'";
         }
@@ -97,6 +102,7 @@ TEST_F(CliTest, ConvertReportsFailureByExitStatus) {
         {{"convert", "ten", "M", "MM"}, 1, "", "morvane-cli convert: not a number: ten\n"},
         {{"format", "2.0", "3", "0", "1"}, 0, "2\n", ""},
         {{"format", "2.0", "3", "0", "0"}, 0, "2.0\n", ""},
+        {{"format", "1.5", "17", "1", "0"}, 0, "1.50000000000000000\n", ""},
     };
     for (const Case& c : cases) {
         const Outcome outcome = Run(c.args);
@@ -107,6 +113,8 @@ TEST_F(CliTest, ConvertReportsFailureByExitStatus) {
     for (const std::vector<std::string>& bad :
          {std::vector<std::string>{"format", "2", "3", "yes", "0"},
           {"format", "2", "-1", "0", "0"},
+          {"format", "1.5", "18", "0", "0"},
+          {"format", "1.5", "2147483647", "0", "0"},  // once asked for gigabytes of digits
           {"convert", "1", "M"}}) {
         const Outcome outcome = Run(bad);
         EXPECT_EQ(outcome.status, 1) << bad[0];
@@ -164,4 +172,56 @@ TEST_F(CliTest, DamagedRecordStreamsFailWithAMessage) {
             EXPECT_NE(outcome.err.find(file), std::string::npos) << outcome.err;
         }
     }
+}
+
+TEST_F(CliTest, RecordCommandsRefuseWhatIsNotARegularFile) {
+    veritom::test::FileKinds files;
+    for (const std::string command : {"record-dump", "record-report"}) {
+        for (const std::string& path : {files.Folder(), files.Fifo(), files.Device()}) {
+            const Outcome outcome = Run({command, path});
+            EXPECT_EQ(outcome.status, 1) << command << ' ' << path;
+            EXPECT_EQ(outcome.out, "");
+            EXPECT_EQ(outcome.err, "morvane-cli " + command + ": " + path +
+                                       " is a folder, a device or a pipe, not a file.\n");
+        }
+        const auto unprivileged = veritom::test::FileKinds::UnprivilegedPrefix();
+        if (!unprivileged) {
+            continue;
+        }
+        const Outcome outcome = Run({command, files.Unreadable()}, *unprivileged);
+        EXPECT_EQ(outcome.status, 1) << command;
+        EXPECT_EQ(outcome.err,
+                  "morvane-cli " + command + ": Access to " + files.Unreadable() + " is denied.\n");
+    }
+}
+
+TEST_F(CliTest, RecordNewNeverWritesThroughALinkPlantedBesideTheFile) {
+    const std::string file = PathOf("new.rec");
+    const std::string victim = PathOf("victim.txt");
+    WriteFile(victim, "keep me");
+    fs::create_symlink(victim, file + ".part");
+    ASSERT_EQ(Run({"record-new", file}).status, 0);
+    EXPECT_EQ(ReadFile(victim), "keep me");
+    EXPECT_EQ(Run({"record-dump", file}).status, 0);
+}
+
+// A copy of a record puts default key names back; the dump must show the stream's own.
+TEST_F(CliTest, RecordDumpShowsTheKeyNamesTheStreamHolds) {
+    veritom::CProd_ValveData record;
+    record.m_FunctionTypeVAL.Set("", "2-Way");
+    record.m_FluidVAL.Set("", "Air");
+    record.m_App_MOPDVAL.Set(250, "PSIG", "", "");
+    veritom::CArchive ar;
+    record.Serialize(ar);
+    const std::string file = PathOf("empty keys.rec");
+    WriteFile(file, std::string(ar.Bytes().begin(), ar.Bytes().end()));
+
+    const Outcome dump = Run({"record-dump", file});
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    const auto lines = Lines(dump.out);
+    ASSERT_EQ(lines.size(), 129u);
+    EXPECT_EQ(lines[0], "1\t\t2-Way");
+    EXPECT_EQ(lines[25], "26\t\tAir");
+    EXPECT_EQ(lines[34], "35\t\t250\tPSIG\t");
+    EXPECT_EQ(lines[1], "2\tFuncLink\t");
 }

@@ -54,7 +54,9 @@ std::vector<Row> RunQuery(IDatabase& db, const std::string& query, const Params&
         Row row;
         for (int i = 0; i < rs.GetFieldCount(); ++i) {
             row[rs.GetFieldName(i)] = rs.GetFieldValue(i);
-            row["#" + std::to_string(i)] = rs.GetFieldValue(i);
+            std::string position(1, '#');  // not "#" + ...: a false -Wrestrict of GCC 12 at -O2
+            position += std::to_string(i);
+            row[position] = rs.GetFieldValue(i);
         }
         rows.push_back(std::move(row));
         rs.MoveNext();

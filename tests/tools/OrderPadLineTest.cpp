@@ -4,8 +4,8 @@
 
 #include "FakeOrderPadConnection.h"
 #include "MessageRecorder.h"
-#include "tools/OrderPadLine.h"
 #include "tools/orderpad/OrderPad.h"
+#include "tools/orderpad/OrderPadLine.h"
 
 namespace veritom::test {
 namespace {

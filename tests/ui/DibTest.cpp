@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "BmpBytes.h"
+#include "FileKinds.h"
 #include "MessageRecorder.h"
 #include "data/ui/Dib.h"
 
@@ -107,10 +108,14 @@ TEST_F(DibTest, ReportsDamagedFilesWithTheMessageOfEachReader) {
     }
 }
 
-TEST_F(DibTest, AMissingFileIsNotReported) {
+TEST_F(DibTest, AMissingFileOrWhatIsNoFileIsNotReadNorReported) {
+    test::FileKinds files;
     CDib dib;
-    EXPECT_FALSE(dib.Read(m_dir.filePath(QStringLiteral("background.bmp"))));
-    EXPECT_FALSE(dib.MapFile(m_dir.filePath(QStringLiteral("background.bmp"))));
+    for (const std::string& path : {m_dir.filePath(QStringLiteral("background.bmp")).toStdString(),
+                                    files.Folder(), files.Fifo(), files.Device()}) {
+        EXPECT_FALSE(dib.Read(QString::fromStdString(path))) << path;
+        EXPECT_FALSE(dib.MapFile(QString::fromStdString(path))) << path;
+    }
     EXPECT_TRUE(m_messages.boxes.empty());
     QPainter painter;
     EXPECT_FALSE(dib.Draw(painter, QRect(0, 0, 10, 10)));

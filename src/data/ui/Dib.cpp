@@ -4,6 +4,7 @@
 #include <QIODevice>
 #include <QPainter>
 
+#include "base/FileIo.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "data/DataStrings.h"
@@ -36,12 +37,23 @@ QImage::Format EmptyFormatFor(int bitCount) {
 }  // namespace
 
 bool CDib::Read(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Empty();
-        return false;
+    std::vector<std::uint8_t> bytes;
+    const FileResult read =
+        ReadFileBytes(path.toStdString(), bytes, static_cast<std::size_t>(kMaxFileBytes));
+    switch (read.error) {
+        case FileError::None:
+            return Decode(bytes, Reader::Stream);
+        case FileError::TooLarge:
+            return Fail(ids::kBitmapInvalidFile);
+        case FileError::System:
+            return Fail(ids::kBitmapReadError);
+        case FileError::NotFound:
+        case FileError::NotAFile:
+        case FileError::NoAccess:
+            break;
     }
-    return Read(file);
+    Empty();
+    return false;
 }
 
 bool CDib::Read(QIODevice& device) {
@@ -63,8 +75,9 @@ bool CDib::Read(QIODevice& device) {
 }
 
 bool CDib::MapFile(const QString& path) {
+    // Checked first: opening a FIFO with QFile would wait for a writer.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!CheckReadableFile(path.toStdString()).Ok() || !file.open(QIODevice::ReadOnly)) {
         Empty();
         return false;
     }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/OrderPadLine.h"
+#include "tools/orderpad/OrderPadLine.h"
 
 namespace veritom {
 

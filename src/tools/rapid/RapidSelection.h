@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "data/FieldValue.h"
-#include "tools/OrderPadLine.h"
+#include "tools/orderpad/OrderPadLine.h"
 #include "tools/rapid/RapidSegment.h"
 
 namespace veritom {

@@ -4,6 +4,7 @@
 
 #include <ctime>
 
+#include "base/FileIo.h"
 #include "base/Format.h"
 #include "base/TextCodec.h"
 
@@ -78,7 +79,8 @@ std::string FileTimeStamp(const std::string& path) {
 }
 
 bool CTipsFile::Open(const std::string& path) {
-    m_file.reset(std::fopen(path.c_str(), "rb"));
+    // Checked first: a FIFO would block the open, a device would be one endless line.
+    m_file.reset(CheckReadableFile(path).Ok() ? std::fopen(path.c_str(), "rb") : nullptr);
     m_timeStamp = m_file ? FileTimeStamp(path) : std::string();
     return IsOpen();
 }

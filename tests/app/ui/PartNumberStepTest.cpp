@@ -5,6 +5,7 @@
 #include "SampleRecords.h"
 #include "ShellFixture.h"
 #include "app/SelectionFile.h"
+#include "base/FileIo.h"
 #include "model/ValveObject.h"
 
 namespace veritom::test {
@@ -31,7 +32,7 @@ protected:
         fields.answers.flowPattern = {"Normally Closed", "2NC", "FP_2NC", 0};
         fields.answers.option = {"Standard (no option)", "NOOPT", "", 0};
         fields.highestStep = 3;
-        EXPECT_TRUE(WriteFileReplacing(path, StoreSelectionFile(header, fields, workflow)));
+        EXPECT_TRUE(WriteFileReplacing(path, StoreSelectionFile(header, fields, workflow)).Ok());
         return path;
     }
 };

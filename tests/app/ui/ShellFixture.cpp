@@ -11,6 +11,7 @@
 #include "app/ui/ConfigStore.h"
 #include "app/ui/FileDialog.h"
 #include "app/ui/VeritomButton.h"
+#include "base/FileIo.h"
 #include "model/ValveObject.h"
 
 namespace veritom::test {
@@ -206,17 +207,17 @@ void ShellTest::WriteSelectionFile(const std::string& path, const SavedSelection
     fields.selectionComplete = saved.selectionComplete;
     fields.orderPadReady = saved.selectionComplete;
     fields.spare = saved.selectionComplete;
-    ASSERT_TRUE(WriteFileReplacing(path, StoreSelectionFile(header, fields, workflow)));
+    ASSERT_TRUE(WriteFileReplacing(path, StoreSelectionFile(header, fields, workflow)).Ok());
 }
 
 std::vector<std::uint8_t> ShellTest::ReadFile(const std::string& path) {
     std::vector<std::uint8_t> bytes;
-    EXPECT_TRUE(ReadFileBytes(path, bytes)) << path;
+    EXPECT_TRUE(ReadFileBytes(path, bytes, CSelectionFileHeader::kMaxFileSize).Ok()) << path;
     return bytes;
 }
 
 void ShellTest::WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    ASSERT_TRUE(WriteFileReplacing(path, bytes));
+    ASSERT_TRUE(WriteFileReplacing(path, bytes).Ok());
 }
 
 void ShellTest::ChooseValveType(const QString& functionType, const QString& flowPattern,

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <map>
 
+#include "FileKinds.h"
 #include "MessageRecorder.h"
 #include "base/DialogResult.h"
 #include "tools/startup/StartupFlow.h"
@@ -119,6 +120,17 @@ TEST_F(TipOfTheDayTest, FilesWithoutTipsOrWithoutAFile) {
         }
         // No tip was read, so the stored position is left as it was.
         EXPECT_EQ(m_profile.entries[CTipOfTheDay::kFilePos], "3");
+    }
+}
+
+// Opening them as a file would wait for a writer forever or read one endless line.
+TEST_F(TipOfTheDayTest, AFolderAPipeOrADeviceIsNoTipsFile) {
+    const FileKinds files;
+    for (const std::string& path : {files.Folder(), files.Fifo(), FileKinds::Device()}) {
+        CTipOfTheDay tips(m_profile, path);
+        tips.Open();
+        EXPECT_EQ(tips.Text(), "Tips file does not exist in the prescribed directory") << path;
+        EXPECT_FALSE(tips.CanShowNext()) << path;
     }
 }
 

@@ -12,8 +12,8 @@
 #include "ToolDatabase.h"
 #include "data/DialogContext.h"
 #include "data/InformationPages.h"
-#include "tools/OrderPadLine.h"
 #include "tools/orderpad/OrderPad.h"
+#include "tools/orderpad/OrderPadLine.h"
 
 namespace veritom::test {
 

@@ -8,6 +8,7 @@
 
 #include "StepDatabase.h"
 #include "app/SelectionFile.h"
+#include "base/FileIo.h"
 #include "model/ValveObject.h"
 
 namespace veritom::test {
@@ -39,7 +40,7 @@ protected:
         header.languageCode = language;
         header.applicationName = "Morvane Valve";
         const std::string path = m_dir + "/selection" + std::to_string(++m_files) + ".mrv";
-        EXPECT_TRUE(WriteFileReplacing(path, StoreSelectionFile(header, {}, workflow)));
+        EXPECT_TRUE(WriteFileReplacing(path, StoreSelectionFile(header, {}, workflow)).Ok());
         return path;
     }
 

@@ -12,6 +12,7 @@
 #include "SampleRecords.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
+#include "base/FileIo.h"
 #include "data/Database.h"
 #include "data/LanguageSource.h"
 #include "model/ValveObject.h"
@@ -67,7 +68,7 @@ protected:
         CSelectionFileHeader header;
         header.languageCode = "EN";
         const std::string path = (m_dir / name).string();
-        EXPECT_TRUE(WriteFileReplacing(path, StoreSelectionFile(header, {}, workflow)));
+        EXPECT_TRUE(WriteFileReplacing(path, StoreSelectionFile(header, {}, workflow)).Ok());
         return path;
     }
 
@@ -191,7 +192,7 @@ TEST_F(CliCandidates, RestoresTheRecordsFiltersAndSortAndRefusesBadArguments) {
     EXPECT_EQ(beyond.status, 1);
     const Outcome missing = Run("'" + (m_dir / "none.mrv").string() + "'");
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("cannot read"), std::string::npos);
+    EXPECT_NE(missing.err.find("could not be read"), std::string::npos) << missing.err;
 }
 
 }  // namespace

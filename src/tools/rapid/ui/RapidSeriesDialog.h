@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "data/DialogContext.h"
-#include "tools/OrderPadLine.h"
+#include "tools/orderpad/OrderPadLine.h"
 #include "tools/rapid/RapidSeries.h"
 
 class QPlainTextEdit;
