@@ -1,6 +1,8 @@
 #include "OrderPadLine.h"
 
-#include "base/NotAvailable.h"
+#include "base/MessageSink.h"
+#include "base/StringTable.h"
+#include "tools/ToolStrings.h"
 #include "tools/orderpad/OrderPadExport.h"
 #include "tools/orderpad/OrderPadLanguage.h"
 
@@ -11,7 +13,8 @@ bool AddToolPartToOrderPad(const COrderPadTarget& target, const COrderPadLine& l
         return false;
     }
     if (!target.orderPad) {
-        ShowNotAvailable(ids::kNameOrderPad);
+        Messages().Beep();
+        MessageBox(LoadString(ids::kAddToOrderFailed), MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
     // An order pad started by this part shows in the selector's language.
