@@ -19,8 +19,9 @@ namespace {}  // namespace
 CValveSizeInformation::CValveSizeInformation(IDatabase& db, const CProd_ValveData& record)
     : m_db(db), m_record(record), m_working(record) {}
 
-std::array<CValveSizeInformation::Row, 4> CValveSizeInformation::Rows() {
-    return {
+// One table for the whole program, so a row taken by reference stays valid.
+const std::array<CValveSizeInformation::Row, 4>& CValveSizeInformation::Rows() {
+    static const std::array<Row, 4> rows = {
         {{CProd_ValveData::kFlagMaxInletPressureTicked, EntryField::MaxInletPressure,
           ids::kTickMaxInletPressure},
          {CProd_ValveData::kFlagVolumetricFlowTicked, EntryField::VolumetricFlow,
@@ -28,6 +29,7 @@ std::array<CValveSizeInformation::Row, 4> CValveSizeInformation::Rows() {
          {CProd_ValveData::kFlagControlSignalTicked, EntryField::ControlSignal,
           ids::kTickControlSignal},
          {CProd_ValveData::kFlagFlowFactorTicked, EntryField::FlowFactor, ids::kTickFlowFactor}}};
+    return rows;
 }
 
 void CValveSizeInformation::Load() {

@@ -41,7 +41,7 @@ public:
 
     void Load();
 
-    static std::array<Row, 4> Rows();
+    static const std::array<Row, 4>& Rows();
     bool IsTicked(const Row& row) const { return (m_flags & row.flag) != 0; }
     void Tick(const Row& row, bool ticked);
     std::uint32_t GetFlags() const { return m_flags; }
