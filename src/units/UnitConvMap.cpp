@@ -55,8 +55,9 @@ std::string CUnitConvMap::GetUnitText() const {
     return unit ? LoadString(unit->TextId()) : m_unit;
 }
 
-std::optional<double> CUnitConvMap::TryConvert(double value, std::string_view from,
-                                               std::string_view to, std::string* message) {
+std::optional<double> CUnitConvMap::TryConvertAs(Quantity quantity, double value,
+                                                 std::string_view from, std::string_view to,
+                                                 std::string* message) {
     if (from == to) {
         return value;
     }
@@ -68,6 +69,8 @@ std::optional<double> CUnitConvMap::TryConvert(double value, std::string_view fr
     } else if (!source->IsCompatibleWith(*target)) {
         why = veritom::Format(LoadString(ids::kUnitsIncompatible), std::string(from),
                               std::string(to));
+    } else if (quantity == Quantity::Difference) {
+        return target->DifferenceFromBase(source->DifferenceToBase(value));
     } else {
         return target->FromBase(source->ToBase(value));
     }
@@ -77,13 +80,33 @@ std::optional<double> CUnitConvMap::TryConvert(double value, std::string_view fr
     return std::nullopt;
 }
 
-double CUnitConvMap::Convert(double value, std::string_view from, std::string_view to) {
+double CUnitConvMap::ConvertAs(Quantity quantity, double value, std::string_view from,
+                               std::string_view to) {
     std::string message;
-    if (const auto converted = TryConvert(value, from, to, &message)) {
+    if (const auto converted = TryConvertAs(quantity, value, from, to, &message)) {
         return *converted;
     }
     ShowUnitMessage(message);
     return 0;
+}
+
+std::optional<double> CUnitConvMap::TryConvert(double value, std::string_view from,
+                                               std::string_view to, std::string* message) {
+    return TryConvertAs(Quantity::Value, value, from, to, message);
+}
+
+double CUnitConvMap::Convert(double value, std::string_view from, std::string_view to) {
+    return ConvertAs(Quantity::Value, value, from, to);
+}
+
+std::optional<double> CUnitConvMap::TryConvertDifference(double value, std::string_view from,
+                                                         std::string_view to,
+                                                         std::string* message) {
+    return TryConvertAs(Quantity::Difference, value, from, to, message);
+}
+
+double CUnitConvMap::ConvertDifference(double value, std::string_view from, std::string_view to) {
+    return ConvertAs(Quantity::Difference, value, from, to);
 }
 
 int CUnitConvMap::GetDecimalShift(std::string_view from, std::string_view to) {

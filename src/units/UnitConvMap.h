@@ -35,6 +35,14 @@ public:
     // The same without a message: nothing on failure, and message says why.
     static std::optional<double> TryConvert(double value, std::string_view from,
                                             std::string_view to, std::string* message = nullptr);
+    // A difference between two values (a pressure differential, a temperature rise) converted
+    // between two units by their factors alone: the offsets of gauge pressure and of the
+    // temperature scales cancel in a difference, so 5 BAR of difference is 72.52 PSIG of
+    // difference, not the 57.82 an absolute 5 bar reads on a gauge. Failures as Convert.
+    static double ConvertDifference(double value, std::string_view from, std::string_view to);
+    static std::optional<double> TryConvertDifference(double value, std::string_view from,
+                                                      std::string_view to,
+                                                      std::string* message = nullptr);
     // Decimal places by which numbers grow when converted from one unit to the other
     // (metres to millimetres: 3); 0 after a reported failure.
     static int GetDecimalShift(std::string_view from, std::string_view to);
@@ -49,6 +57,13 @@ protected:
     void StoreUnit(std::string code) { m_unit = std::move(code); }
 
 private:
+    enum class Quantity { Value, Difference };
+    static std::optional<double> TryConvertAs(Quantity quantity, double value,
+                                              std::string_view from, std::string_view to,
+                                              std::string* message);
+    static double ConvertAs(Quantity quantity, double value, std::string_view from,
+                            std::string_view to);
+
     std::string m_unit;
 };
 

@@ -26,6 +26,10 @@ double CUnitDouble::GetValueIn(std::string_view unit) const {
     return Convert(m_value, Unit(), unit);
 }
 
+double CUnitDouble::GetDifferenceIn(std::string_view unit) const {
+    return ConvertDifference(m_value, Unit(), unit);
+}
+
 bool CUnitDouble::ConvertTo(std::string_view unit) {
     std::string message;
     const auto converted = TryConvert(m_value, Unit(), unit, &message);

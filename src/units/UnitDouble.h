@@ -26,6 +26,9 @@ public:
 
     // The value in another unit (0 after a reported failed conversion).
     double GetValueIn(std::string_view unit) const;
+    // The value taken as a difference (a pressure differential), in another unit: by the
+    // units' factors alone, no offset (0 after a reported failed conversion).
+    double GetDifferenceIn(std::string_view unit) const;
     // Converts value and unit into another unit; a failed conversion is reported and leaves
     // both as they were.
     bool ConvertTo(std::string_view unit);

@@ -22,6 +22,10 @@ public:
     }
     constexpr double ToBase(double value) const { return value * m_factor + m_offset; }
     constexpr double FromBase(double base) const { return (base - m_offset) / m_factor; }
+    // A difference between two values of the unit: their offsets cancel, so only the factor
+    // counts.
+    constexpr double DifferenceToBase(double difference) const { return difference * m_factor; }
+    constexpr double DifferenceFromBase(double base) const { return base / m_factor; }
 
 private:
     double m_factor;

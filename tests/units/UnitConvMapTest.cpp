@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
@@ -94,6 +96,74 @@ TEST(UnitConvMap, FailedConversionShowsExactMessageAndGivesZero) {
         EXPECT_EQ(why, c.message);
         EXPECT_EQ(messages.boxes.size(), 1u) << "TryConvert must stay silent";
     }
+}
+
+// A pressure differential is a difference of two pressures: the gauge offset cancels, so
+// every pressure unit converts to psi of difference by its factor alone, both ways.
+TEST(UnitConvMap, DifferencesConvertByTheFactorsAlone) {
+    struct Case {
+        const char* unit;
+        double psiPerUnit;  // physical: psi of difference in one unit of difference
+    };
+    const Case cases[] = {
+        {"PA", 1.45037738e-4}, {"KPA", 0.145037738}, {"MPA", 145.037738}, {"BAR", 14.5037738},
+        {"ATM", 14.6959488},   {"PSIA", 1},          {"PSIG", 1},
+    };
+    const double values[] = {0, 0.5, 5, 250, -3};
+    test::MessageRecorder messages;
+    for (const Case& c : cases) {
+        for (const double value : values) {
+            SCOPED_TRACE(std::to_string(value) + ' ' + c.unit);
+            const double psi = CUnitConvMap::ConvertDifference(value, c.unit, "PSIG");
+            EXPECT_NEAR(psi, value * c.psiPerUnit, 1e-6 * std::max(1.0, std::abs(psi)));
+            EXPECT_NEAR(CUnitConvMap::ConvertDifference(value * c.psiPerUnit, "PSIG", c.unit),
+                        value, 1e-6 * std::max(1.0, std::abs(value)));
+            EXPECT_NEAR(CUnitConvMap::ConvertDifference(psi, "PSIG", c.unit), value,
+                        1e-12 * std::max(1.0, std::abs(value)));
+            EXPECT_EQ(CUnitConvMap::TryConvertDifference(value, c.unit, "PSIG"), psi);
+            // The difference of two pressures converts as the difference does.
+            const double upstream = value + 7;
+            EXPECT_NEAR(CUnitConvMap::Convert(upstream, c.unit, "PSIG") -
+                            CUnitConvMap::Convert(7, c.unit, "PSIG"),
+                        psi, 1e-9 * std::max(1.0, std::abs(psi)));
+        }
+    }
+    EXPECT_TRUE(messages.boxes.empty());
+
+    // 5 bar of difference is 72.52 psi; 5 bar abs reads 57.82 on a gauge.
+    EXPECT_NEAR(CUnitConvMap::ConvertDifference(5, "BAR", "PSIG"), 72.52, 0.005);
+    EXPECT_NEAR(CUnitConvMap::Convert(5, "BAR", "PSIG"), 57.82, 0.005);
+    EXPECT_NEAR(CUnitConvMap::ConvertDifference(72.52, "PSIG", "BAR"), 5, 0.001);
+    EXPECT_NEAR(CUnitConvMap::ConvertDifference(0, "PSIG", "BAR"), 0, 1e-12);
+    // Temperature rises likewise: 10 °C warmer is 18 °F warmer.
+    EXPECT_NEAR(CUnitConvMap::ConvertDifference(10, "DEG_C", "DEG_F"), 18, 1e-12);
+    EXPECT_NEAR(CUnitConvMap::ConvertDifference(18, "DEG_R", "DEG_K"), 10, 1e-12);
+}
+
+TEST(UnitConvMap, FailedDifferenceShowsTheConversionMessagesAndGivesZero) {
+    struct Case {
+        const char* from;
+        const char* to;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"IN_HG", "PSIG", "These units are incompatible IN_HG PSIG"},
+        {"PSIG", "DEG_F", "These units are incompatible PSIG DEG_F"},
+        {"PSI", "PSIG", "Unit Not Found  PSI"},
+        {"BAR", "", "Unit Not Found  "},
+    };
+    for (const Case& c : cases) {
+        test::MessageRecorder messages;
+        EXPECT_EQ(CUnitConvMap::ConvertDifference(7, c.from, c.to), 0) << c.from << ' ' << c.to;
+        EXPECT_EQ(messages.Texts(), Texts{c.message});
+        std::string why;
+        EXPECT_FALSE(CUnitConvMap::TryConvertDifference(7, c.from, c.to, &why).has_value());
+        EXPECT_EQ(why, c.message);
+        EXPECT_EQ(messages.boxes.size(), 1u) << "TryConvertDifference must stay silent";
+    }
+    test::MessageRecorder messages;
+    EXPECT_EQ(CUnitConvMap::ConvertDifference(5, "NOT_A_UNIT", "NOT_A_UNIT"), 5);
+    EXPECT_TRUE(messages.boxes.empty());
 }
 
 TEST(UnitConvMap, DecimalShiftCountsDigitsOfTheFactorRatio) {

@@ -81,6 +81,23 @@ TEST(UnitDouble, ConvertToChangesValueAndUnit) {
     EXPECT_EQ(messages.Texts(), Texts{"These units are incompatible BAR DEG_F"});
 }
 
+// A differential keeps the number and unit it was entered with; only what a query or a
+// comparison reads of it is converted, and as a difference.
+TEST(UnitDouble, DifferenceInAnotherUnitLeavesTheValue) {
+    test::MessageRecorder messages;
+    CUnitDoubleExSel mopd;
+    mopd.Set(5, "BAR", "App_MOPDVAL", "App_MOPDUnitVAL");
+    const Bytes stored = Store(mopd);
+    EXPECT_NEAR(mopd.GetDifferenceIn("PSIG"), 72.519, 0.001);
+    EXPECT_NEAR(mopd.GetValueIn("PSIG"), 57.824, 0.001);  // as a pressure
+    EXPECT_NEAR(CUnitDouble(145.0377, "PSIG").GetDifferenceIn("BAR"), 10, 1e-5);
+    EXPECT_EQ(mopd.Value(), 5);
+    EXPECT_EQ(mopd.Unit(), "BAR");
+    EXPECT_EQ(Store(mopd), stored);
+    EXPECT_EQ(CUnitDouble(3, "BAR").GetDifferenceIn("DEG_F"), 0);
+    EXPECT_EQ(messages.Texts(), Texts{"These units are incompatible BAR DEG_F"});
+}
+
 TEST(UnitDoubleExSel, AssignmentKeepsKeysOfTheTarget) {
     CUnitDoubleExSel mopd;
     mopd.Set(100, "PSIG", "App_MOPDVAL", "App_MOPDUnitVAL");

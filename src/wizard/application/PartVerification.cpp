@@ -60,8 +60,8 @@ std::vector<std::string> CatalogDataLines(IDatabase& db, const CProd_ValveData& 
     CQuery query(db, q);
     SetLimitParams<q>(query, r);
     query.Set(q.Param("[parConSizeLink]"), r.m_ConFluidLink.Value());
-    query.Set(q.Param("[parMOPDValue]"), In(r.m_App_MOPDVAL, kPressure));
-    query.Set(q.Param("[parMinOPDValue]"), In(r.m_App_MinOPDVAL, kPressure));
+    query.Set(q.Param("[parMOPDValue]"), DifferenceIn(r.m_App_MOPDVAL, kPressureDifferential));
+    query.Set(q.Param("[parMinOPDValue]"), DifferenceIn(r.m_App_MinOPDVAL, kPressureDifferential));
     SetInletPressure<q>(query, r);
     return Lines<q>(db, query);
 }
@@ -71,7 +71,7 @@ std::vector<std::string> SizingLines(IDatabase& db, const CProd_ValveData& r) {
     CQuery query(db, q);
     SetLimitParams<q>(query, r);
     query.Set(q.Param("[parCalcCv]"), In(r.m_CalcFlowFactorVAL, kFlowFactor));
-    query.Set(q.Param("[parMOPDValue]"), In(r.m_App_MOPDVAL, kPressure));
+    query.Set(q.Param("[parMOPDValue]"), DifferenceIn(r.m_App_MOPDVAL, kPressureDifferential));
     query.Set(q.Param("[parMxOpFldTemp]"), In(r.m_App_FluidTempVAL, kTemperature));
     SetInletPressure<q>(query, r);
     return Lines<q>(db, query);

@@ -11,6 +11,9 @@ namespace veritom::record_params {
 
 // The fixed units quantities cross to the queries in.
 inline constexpr std::string_view kPressure = "PSIG";
+// Pressure differentials (maximum and minimum operating pressure differential) cross in psi,
+// as differences: PSIG by its factor alone, the gauge offset cancelling.
+inline constexpr std::string_view kPressureDifferential = "PSIG";
 inline constexpr std::string_view kTemperature = "DEG_F";
 inline constexpr std::string_view kGasFlow = "CU_FT_MIN";
 inline constexpr std::string_view kLiquidFlow = "GPM";
@@ -20,6 +23,12 @@ inline constexpr std::string_view kFlowFactor = "CV";
 // A quantity as the queries take it: in their unit, as a 32-bit float.
 inline float In(const CUnitDouble& quantity, std::string_view unit) {
     return static_cast<float>(quantity.GetValueIn(unit));
+}
+
+// A pressure differential as the queries take it: converted as a difference, as a 32-bit
+// float.
+inline float DifferenceIn(const CUnitDouble& quantity, std::string_view unit) {
+    return static_cast<float>(quantity.GetDifferenceIn(unit));
 }
 
 inline std::int16_t Bit(std::uint32_t flags, std::uint32_t bit) {

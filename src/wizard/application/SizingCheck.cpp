@@ -11,6 +11,7 @@
 #include "model/ValveData.h"
 #include "wizard/WizardStrings.h"
 #include "wizard/application/LimitQuery.h"
+#include "wizard/application/LimitSuffix.h"
 #include "wizard/application/RecordParams.h"
 
 namespace veritom {
@@ -20,12 +21,6 @@ namespace {
 using namespace record_params;
 
 constexpr const char* kExpectingRecordKey = "ExpectingRecord";
-
-// "\n%.1f %s  ": a limit in the query's unit shown in the unit of the entry it concerns.
-std::string LimitSuffix(double limit, std::string_view limitUnit, const CUnitDouble& entry) {
-    const CUnitDouble value(limit, std::string(limitUnit));
-    return Format("\n%.1f %s  ", value.GetValueIn(entry.Unit()), entry.GetUnitText());
-}
 
 template <const auto& Q>
 std::optional<double> ReadCalcCv(IDatabase& db, CQuery& query) {
@@ -46,7 +41,7 @@ bool AnyValvePasses(IDatabase& db, const CProd_ValveData& r, double cv) {
     constexpr auto& q = queries::kSelMethodValveSizing;
     CQuery query(db, q);
     SetLimitParams<q>(query, r);
-    query.Set(q.Param("[parMOPDValue]"), In(r.m_App_MOPDVAL, kPressure));
+    query.Set(q.Param("[parMOPDValue]"), DifferenceIn(r.m_App_MOPDVAL, kPressureDifferential));
     query.Set(q.Param("[parCalcCv]"), static_cast<float>(cv));
     query.Set(q.Param("[parMxOpFldTemp]"), In(r.m_App_FluidTempVAL, kTemperature));
     query.Set(q.Param("[parChkBx_MIP]"), InletPressureFlag(r));
@@ -80,9 +75,9 @@ CCheckOutcome FindReason(IDatabase& db, const CProd_ValveData& r) {
     }
     const auto highest =
         ReadLimit<queries::kTestMOPD>(db, r, queries::kTestMOPD.Field("MOPDValue"));
-    if (highest && Exceeds(In(r.m_App_MOPDVAL, kPressure), *highest)) {
+    if (highest && Exceeds(DifferenceIn(r.m_App_MOPDVAL, kPressureDifferential), *highest)) {
         return CCheckOutcome::Fail(db, "MOPDToHigh",
-                                   LimitSuffix(*highest, kPressure, r.m_App_MOPDVAL),
+                                   DifferentialLimitSuffix(*highest, r.m_App_MOPDVAL),
                                    EntryField::MaxPressureDifferential, true);
     }
     const auto inlet = ReadLimit<queries::kTestMIP>(db, r, queries::kTestMIP.Field("MIPValue"));
@@ -102,7 +97,7 @@ std::optional<double> CSizingCheck::CalculateFlowFactor(IDatabase& db, const CPr
         CQuery query(db, q);
         query.Set(q.Param("[parFluidStateLink]"), r.m_FluidStateVAL.Value());
         query.Set(q.Param("[parFluidLink]"), r.m_FluidLink.Value());
-        query.Set(q.Param("[parMOPDValue]"), In(r.m_App_MOPDVAL, kPressure));
+        query.Set(q.Param("[parMOPDValue]"), DifferenceIn(r.m_App_MOPDVAL, kPressureDifferential));
         query.Set(q.Param("[parMIPValue]"), In(r.m_App_MaxInPressureVAL, kPressure));
         query.Set(q.Param("[parTemp]"), In(r.m_App_FluidTempVAL, kTemperature));
         query.Set(q.Param("[parUserFlowRate_SCFM]"), In(r.m_App_FlowRateVAL, kGasFlow));
@@ -112,7 +107,7 @@ std::optional<double> CSizingCheck::CalculateFlowFactor(IDatabase& db, const CPr
     CQuery query(db, q);
     query.Set(q.Param("[parFluidStateLink]"), r.m_FluidStateVAL.Value());
     query.Set(q.Param("[parFluidLink]"), r.m_FluidLink.Value());
-    query.Set(q.Param("[parMOPDValue]"), In(r.m_App_MOPDVAL, kPressure));
+    query.Set(q.Param("[parMOPDValue]"), DifferenceIn(r.m_App_MOPDVAL, kPressureDifferential));
     query.Set(q.Param("[parUserFlowRate_GPM]"), In(r.m_App_FlowRateVAL, kLiquidFlow));
     return ReadCalcCv<q>(db, query);
 }
@@ -130,7 +125,7 @@ CCheckOutcome CSizingCheck::Run(IDatabase& db, const CProd_ValveData& r,
     if (r.m_App_FlowRateVAL.Value() <= 0) {
         return CCheckOutcome::Fail(db, "PositiveCheck2", "", EntryField::FlowRate, true);
     }
-    if (In(r.m_App_MOPDVAL, kPressure) <= 0) {
+    if (DifferenceIn(r.m_App_MOPDVAL, kPressureDifferential) <= 0) {
         return CCheckOutcome::Fail(db, "PositiveCheck2", "", EntryField::MaxPressureDifferential,
                                    true);
     }

@@ -30,6 +30,11 @@ float In(const CUnitDoubleExSel& quantity, std::string_view unit) {
     return static_cast<float>(quantity.GetValueIn(unit));
 }
 
+// A pressure differential in psi: converted as a difference, the gauge offset cancelling.
+float DifferentialPsi(const CUnitDoubleExSel& quantity) {
+    return static_cast<float>(quantity.GetDifferenceIn("PSIG"));
+}
+
 // The parameters every query of the step takes from the earlier answers; the catalog data
 // and the sizing forms differ in the last two.
 template <const auto& q>
@@ -41,11 +46,11 @@ void SetCommon(CQuery& query, const CProd_ValveData& r) {
     query.Set(q.Param("[parAppCategoryLink]"), r.m_AppCategoryLink.Value());
     query.Set(q.Param("[parFluidLink]"), r.m_FluidLink.Value());
     query.Set(q.Param("[parFluidStateLink]"), r.m_FluidStateVAL.Value());
-    query.Set(q.Param("[parMOPDValue]"), In(r.m_App_MOPDVAL, "PSIG"));
+    query.Set(q.Param("[parMOPDValue]"), DifferentialPsi(r.m_App_MOPDVAL));
     query.Set(q.Param("[parChkBx_MIP]"), Flag(r, CProd_ValveData::kFlagMaxInletPressureApplies));
     query.Set(q.Param("[parMIPValue]"), In(r.m_App_MaxInPressureVAL, "PSIG"));
     if constexpr (Declares(q, "[parMinOPDValue]")) {
-        query.Set(q.Param("[parMinOPDValue]"), In(r.m_App_MinOPDVAL, "PSIG"));
+        query.Set(q.Param("[parMinOPDValue]"), DifferentialPsi(r.m_App_MinOPDVAL));
         query.Set(q.Param("[parConSizeLink]"), r.m_ConFluidLink.Value());
     } else {
         query.Set(q.Param("[parCalcCv]"), static_cast<float>(r.m_CalcFlowFactorVAL.Value()));

@@ -40,7 +40,7 @@ public:
         kMaxFluidTemp,   // DEG_F
         kMinFluidTemp,   // DEG_F
         kMaxInPressure,  // PSIG
-        kMOPD,           // PSIG
+        kMOPD,           // psi of differential
         kNumberFieldCount
     };
 
@@ -60,7 +60,7 @@ public:
     std::string_view PartNumber(std::size_t row) const { return m_partNumbers.At(row); }
     std::string_view Text(TextField field, std::size_t row) const { return m_texts[field].At(row); }
     float Number(NumberField field, std::size_t row) const { return m_numbers[field][row]; }
-    // The "MinOPD" text as a number (PSIG); 0 when it is none.
+    // The "MinOPD" text as a number (psi of differential); 0 when it is none.
     double MinOPD(std::size_t row) const;
     const CTextColumn& TextColumn(TextField field) const { return m_texts[field]; }
     // The row whose part number is text; -1 when none is.

@@ -26,6 +26,11 @@ float In(const CUnitDouble& value, const char* unit) {
     return static_cast<float>(value.GetValueIn(unit));
 }
 
+// A pressure differential in psi: converted as a difference, the gauge offset cancelling.
+float DifferentialPsi(const CUnitDouble& value) {
+    return static_cast<float>(value.GetDifferenceIn("PSIG"));
+}
+
 bool HasCoil(const CProd_ValveData& record) {
     return record.m_VoltLink.Value() != links::kAll;
 }
@@ -114,7 +119,7 @@ ListParams CPartListQuery::RecordParameters(const CProd_ValveData& r, int kind) 
     params.insert(params.end(), {{"[parFluidStateLink]", r.m_FluidStateVAL.Value()},
                                  {"[parFluidLink]", r.m_FluidLink.Value()},
                                  {"[parAppCategoryLink]", r.m_AppCategoryLink.Value()},
-                                 {"[parMOPDValue]", In(r.m_App_MOPDVAL, "PSIG")}});
+                                 {"[parMOPDValue]", DifferentialPsi(r.m_App_MOPDVAL)}});
     if (kind == 2 || kind == 4) {
         params.insert(params.end(), {{"[parOpEnvLink]", r.m_OpEnvLink.Value()},
                                      {"[parAcDcLink]", r.m_Sol_CurrentVAL.Value()},
@@ -124,7 +129,7 @@ ListParams CPartListQuery::RecordParameters(const CProd_ValveData& r, int kind) 
                                      {"[parEncloseLink]", r.m_EncloseLink.Value()}});
     }
     if (kind == 2 || kind == 3) {
-        params.insert(params.end(), {{"[parMinOPDValue]", In(r.m_App_MinOPDVAL, "PSIG")},
+        params.insert(params.end(), {{"[parMinOPDValue]", DifferentialPsi(r.m_App_MinOPDVAL)},
                                      {"[parConSizeLink]", r.m_ConFluidLink.Value()}});
     } else {
         params.insert(params.end(),

@@ -57,7 +57,7 @@ public:
     static bool UsesTenthFilter(int kind) { return kind == 1 || kind == 2 || kind == 4; }
 
     // The parameters both queries of a kind take from the record, quantities converted to
-    // PSIG, DEG_F, CC_MIN and CV.
+    // PSIG, DEG_F, CC_MIN and CV; the pressure differentials to psi as differences.
     static ListParams RecordParameters(const CProd_ValveData& record, int kind);
     static ListParams FilterParameters(const ListFilterValues& filters, int kind);
 

@@ -429,13 +429,13 @@ bool CPartNumberSelection::FillList() {
 }
 
 void CPartNumberSelection::TakeDisplayUnits() {
-    const auto unit = [](const char* fixed, const std::string& wanted) {
+    const auto unit = [](const char* fixed, const std::string& wanted, bool difference = false) {
         const bool converts = !wanted.empty() && CUnitDouble::TryConvert(1.0, fixed, wanted);
         const std::string code = converts ? wanted : fixed;
-        return DisplayUnit{fixed, code, UnitText(code)};
+        return DisplayUnit{fixed, code, UnitText(code), difference};
     };
-    m_minOPDUnit = unit(kPsig, m_record.m_App_MinOPDVAL.Unit());
-    m_mopdUnit = unit(kPsig, m_record.m_App_MOPDVAL.Unit());
+    m_minOPDUnit = unit(kPsig, m_record.m_App_MinOPDVAL.Unit(), true);
+    m_mopdUnit = unit(kPsig, m_record.m_App_MOPDVAL.Unit(), true);
     m_maxTempUnit = unit(kFahrenheit, m_numbers[kMaxFluidTemp].Unit());
     m_minTempUnit = unit(kFahrenheit, m_numbers[kMinFluidTemp].Unit());
     m_inletUnit = unit(kPsig, m_numbers[kMaxInletPressure].Unit());
@@ -443,7 +443,10 @@ void CPartNumberSelection::TakeDisplayUnits() {
 }
 
 double CPartNumberSelection::Converted(double value, const DisplayUnit& unit) {
-    return CUnitDouble::TryConvert(value, unit.from, unit.code).value_or(value);
+    const auto converted = unit.difference
+                               ? CUnitDouble::TryConvertDifference(value, unit.from, unit.code)
+                               : CUnitDouble::TryConvert(value, unit.from, unit.code);
+    return converted.value_or(value);
 }
 
 std::string CPartNumberSelection::Quantity(double value, const DisplayUnit& unit) {

@@ -133,9 +133,10 @@ public:
 
 private:
     struct DisplayUnit {
-        std::string from;  // the fixed unit the query gives
-        std::string code;  // the unit shown
-        std::string text;  // its display text
+        std::string from;         // the fixed unit the query gives
+        std::string code;         // the unit shown
+        std::string text;         // its display text
+        bool difference = false;  // a pressure differential: converted by the factors alone
     };
     static double Converted(double value, const DisplayUnit& unit);
     static std::string Quantity(double value, const DisplayUnit& unit);

@@ -164,7 +164,7 @@ TEST_F(ApplicationStepTest, GeneralPurposeByCatalogData) {
         EXPECT_EQ(m_messages.Texts(),
                   (std::vector<std::string>{
                       "The maximum pressure differential is above the rating of every valve of "
-                      "this type. The highest rating available is\n35.5 bar abs  "}));
+                      "this type. The highest rating available is\n34.5 bar abs  "}));
         auto* maximum = Child<QLineEdit>(dialog, "row2Edit");
         EXPECT_EQ(dialog.focusWidget(), maximum);
         EXPECT_EQ(maximum->selectedText(), QStringLiteral("40"));

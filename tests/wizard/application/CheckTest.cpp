@@ -115,12 +115,13 @@ TEST_F(Checks, CatalogData) {
                 "\n40.0 psig  ",
                 F::MinPressureDifferential,
                 true},
-               // 40 psig is 3.77 bar abs: the maximum is shown in the minimum's unit.
-               {"minimum in bar above maximum in psig",
+               // Differentials: 5 bar is 72.5 psi; 40 psi is 2.76 bar, shown in the
+               // minimum's unit.
+               {"minimum in bar above maximum in psi",
                 pressures(40, "PSIG", 5, "BAR"),
                 {},
                 "PressDiffCheck",
-                "\n3.8 bar abs  ",
+                "\n2.8 bar abs  ",
                 F::MinPressureDifferential,
                 true},
                {"maximum above every rating",
@@ -130,12 +131,12 @@ TEST_F(Checks, CatalogData) {
                 "\n450.0 psig  ",
                 F::MaxPressureDifferential,
                 true},
-               // 40 bar abs is 565 psig; 450 psig is 32.04 bar abs.
+               // 40 bar of differential is 580 psi; 450 psi is 31.03 bar.
                {"maximum in bar above every rating",
                 pressures(40, "BAR", 10, "PSIG"),
                 {},
                 "MOPDToHigh",
-                "\n32.0 bar abs  ",
+                "\n31.0 bar abs  ",
                 F::MaxPressureDifferential,
                 true},
                {"no 2 inch valve holds 400 psi",
@@ -180,15 +181,94 @@ TEST_F(Checks, CatalogData) {
                 F::MinPressureDifferential,
                 false},
                {"at the lowest minimum", pressures(100, "PSIG", 25, "PSIG"), {}, "", ""},
-               // 25 psig is 2.74 bar abs.
+               // 1.5 bar of differential is 21.8 psi; 25 psi is 1.72 bar.
                {"minimum in bar",
-                pressures(100, "PSIG", 2, "BAR"),
+                pressures(100, "PSIG", 1.5, "BAR"),
                 {},
                 "MinOPDToLow",
-                "\n2.7 bar abs  ",
+                "\n1.7 bar abs  ",
                 F::MinPressureDifferential,
                 false},
+               // 2 bar of differential is 29 psi.
+               {"minimum in bar enough to shift", pressures(100, "PSIG", 2, "BAR"), {}, "", ""},
            });
+}
+
+// The differentials are differences of pressure: entered in any pressure unit they meet the
+// catalogue's limits (in psi) exactly where the same differential in psi does, and a limit
+// appended to a message is that many psi in the entry's unit. Water valves of any port hold
+// at most 450 psi; the externally piloted 4-way valves need at least 25 psi.
+TEST_F(Checks, DifferentialsInEveryPressureUnit) {
+    struct Row {
+        const char* unit;
+        double within, above;      // just below and above 450 psi
+        const char* highest;       // 450 psi
+        double enough, tooLittle;  // just above and below 25 psi
+        const char* lowest;        // 25 psi
+        double underHundred, overHundred;
+        const char* hundred;  // 100 psi
+    };
+    const Row rows[] = {
+        {"PA", 3.1e6, 3.11e6, "3102640.6 Pa abs", 180000, 170000, "172368.9 Pa abs", 685000, 690000,
+         "689475.7 Pa abs"},
+        {"KPA", 3100, 3110, "3102.6 kPa abs", 180, 170, "172.4 kPa abs", 685, 690, "689.5 kPa abs"},
+        {"MPA", 3.1, 3.11, "3.1 MPa abs", 0.18, 0.17, "0.2 MPa abs", 0.685, 0.69, "0.7 MPa abs"},
+        {"BAR", 31, 31.1, "31.0 bar abs", 1.8, 1.7, "1.7 bar abs", 6.85, 6.9, "6.9 bar abs"},
+        {"ATM", 30.6, 30.7, "30.6 atm abs", 1.8, 1.6, "1.7 atm abs", 6.8, 6.81, "6.8 atm abs"},
+        {"PSIA", 449.9, 450.1, "450.0 psi abs", 25.1, 24.9, "25.0 psi abs", 99.9, 100.1,
+         "100.0 psi abs"},
+        {"PSIG", 449.9, 450.1, "450.0 psig", 25.1, 24.9, "25.0 psig", 99.9, 100.1, "100.0 psig"},
+    };
+    using F = EntryField;
+    const auto maximum = [](double value, const char* unit) {
+        return [=](CProd_ValveData& r) {
+            r.m_ConFluidLink = std::string("ALL");
+            r.m_App_MOPDVAL.Set(value, unit);
+            r.m_App_MinOPDVAL.Set(0, "PSIG");
+        };
+    };
+    const auto minimum = [](double value, const char* unit) {
+        return [=](CProd_ValveData& r) {
+            r.m_App_MOPDVAL.Set(100, "PSIG");
+            r.m_App_MinOPDVAL.Set(value, unit);
+        };
+    };
+    const auto suffix = [](const char* limit) { return "\n" + std::string(limit) + "  "; };
+    CProd_ValveData fourWay = WithFluid(GeneralPurpose("4W", "4SR", "IP"), "GAS", "AIR");
+    fourWay.m_MethodLink = 1;
+    fourWay.m_ConFluidLink = std::string("ALL");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.unit);
+        Expect(m_db.Db(), &CCatalogCheck::Run, CatalogWater(),
+               {
+                   {"maximum within", maximum(row.within, row.unit), {}, "", ""},
+                   {"maximum above",
+                    maximum(row.above, row.unit),
+                    {},
+                    "MOPDToHigh",
+                    suffix(row.highest),
+                    F::MaxPressureDifferential,
+                    true},
+                   {"minimum below 100 psi", minimum(row.underHundred, row.unit), {}, "", ""},
+                   {"minimum above 100 psi",
+                    minimum(row.overHundred, row.unit),
+                    {},
+                    "PressDiffCheck",
+                    suffix(row.hundred),
+                    F::MinPressureDifferential,
+                    true},
+               });
+        Expect(m_db.Db(), &CCatalogCheck::Run, fourWay,
+               {
+                   {"enough to shift", minimum(row.enough, row.unit), {}, "", ""},
+                   {"too little to shift",
+                    minimum(row.tooLittle, row.unit),
+                    {},
+                    "MinOPDToLow",
+                    suffix(row.lowest),
+                    F::MinPressureDifferential},
+               });
+    }
 }
 
 CProd_ValveData SizingWater() {
@@ -221,6 +301,7 @@ TEST_F(Checks, CalculatedValveSize) {
         r.m_FluidLink = std::string("OTHERLIQ");
     };
     const Change hugeFlow = set(&CProd_ValveData::m_App_FlowRateVAL, 100000, "GPM");
+    const Change oneBar = set(&CProd_ValveData::m_App_MOPDVAL, 1, "BAR");
     Expect(m_db.Db(), &CSizingCheck::Run, SizingWater(),
            {
                {"10 gpm of water at 25 psi", unchanged, {}, "", ""},
@@ -270,9 +351,8 @@ TEST_F(Checks, CalculatedValveSize) {
                 "",
                 F::MaxPressureDifferential,
                 true},
-               // 1 bar abs is below atmospheric pressure: -0.19 psig.
                {"a differential below zero",
-                set(&CProd_ValveData::m_App_MOPDVAL, 1, "BAR"),
+                set(&CProd_ValveData::m_App_MOPDVAL, -0.5, "BAR"),
                 {},
                 "PositiveCheck2",
                 "",
@@ -296,6 +376,16 @@ TEST_F(Checks, CalculatedValveSize) {
                 {},
                 "MOPDToHigh",
                 "\n450.0 psig  ",
+                F::MaxPressureDifferential,
+                true},
+               // 1 bar is 14.5 psi of differential, not the -0.19 psig of an absolute bar.
+               {"a differential of 1 bar", oneBar, {}, "", ""},
+               // 31.1 bar is 451 psi of differential (an absolute 31.1 bar reads 436 psig).
+               {"differential in bar above every rating",
+                set(&CProd_ValveData::m_App_MOPDVAL, 31.1, "BAR"),
+                {},
+                "MOPDToHigh",
+                "\n31.0 bar abs  ",
                 F::MaxPressureDifferential,
                 true},
                {"inlet pressure above every rating",
@@ -357,6 +447,31 @@ TEST_F(Checks, CalculatedFlowFactorIsPassedOn) {
     // The flow rate crosses in gpm for liquids whatever unit it was entered in.
     water.m_App_FlowRateVAL.Set(37.854118, "LPM");
     EXPECT_NEAR(*CSizingCheck::CalculateFlowFactor(m_db.Db(), water), 2.0, 1e-5);
+
+    // The differential crosses as a difference, the inlet pressure as a pressure: the same
+    // 20 psi through a valve fed at 100 psig, entered in other units, needs the same Cv.
+    struct Entry {
+        double differential;
+        const char* differentialUnit;
+        double inlet;
+        const char* inletUnit;
+    };
+    const Entry entries[] = {
+        {20, "PSIA", 114.69439, "PSIA"},    {1.378951, "BAR", 7.907899, "BAR"},
+        {137.8951, "KPA", 790.7899, "KPA"}, {0.1378951, "MPA", 0.7907899, "MPA"},
+        {1.360919, "ATM", 7.804490, "ATM"}, {137895.1, "PA", 790789.9, "PA"},
+        {1.378951, "BAR", 100, "PSIG"},
+    };
+    for (const Entry& e : entries) {
+        SCOPED_TRACE(std::string(e.differentialUnit) + ", " + e.inletUnit);
+        CProd_ValveData entered = air;
+        entered.m_App_MOPDVAL.Set(e.differential, e.differentialUnit);
+        entered.m_App_MaxInPressureVAL.Set(e.inlet, e.inletUnit);
+        EXPECT_NEAR(*CSizingCheck::CalculateFlowFactor(m_db.Db(), entered), 0.232870, 1e-5);
+        CProd_ValveData liquid = SizingWater();
+        liquid.m_App_MOPDVAL.Set(e.differential * 1.25, e.differentialUnit);  // 25 psi
+        EXPECT_NEAR(*CSizingCheck::CalculateFlowFactor(m_db.Db(), liquid), 2.0, 1e-5);
+    }
 }
 
 // A flow factor of 0 (or none at all) would let every valve pass: the check fails instead.

@@ -56,6 +56,32 @@ TEST(PartVerification, TheRecordsMethodChoosesTheQuery) {
     EXPECT_EQ(recorder.beeps, 0);
 }
 
+// The differentials cross as differences: entered in bar they list the valves the same
+// differentials in psi list.
+TEST(PartVerification, DifferentialsInBarListWhatTheSameInPsiLists) {
+    MessageRecorder recorder;
+    CStepDatabase db("EN");
+    CProd_ValveData psi = WithFluid(GeneralPurpose(), "LIQ", "WATER");
+    psi.m_ConFluidLink = std::string("ALL");
+    psi.m_CalcFlowFactorVAL.Set(2.0, "CV");
+    CProd_ValveData bar = psi;
+    for (const int method : {1, 2}) {
+        SCOPED_TRACE(method);
+        psi.m_MethodLink = bar.m_MethodLink = method;
+        psi.m_App_MOPDVAL.Set(100, "PSIG");
+        psi.m_App_MinOPDVAL.Set(5, "PSIG");
+        bar.m_App_MOPDVAL.Set(6.894757, "BAR");
+        bar.m_App_MinOPDVAL.Set(0.3447379, "BAR");
+        CPartVerification inPsi(db.Db(), psi);
+        CPartVerification inBar(db.Db(), bar);
+        ASSERT_TRUE(inPsi.Prepare());
+        ASSERT_TRUE(inBar.Prepare());
+        const auto lines = inPsi.ReadLines();
+        EXPECT_FALSE(lines.empty());
+        EXPECT_EQ(inBar.ReadLines(), lines);
+    }
+}
+
 TEST(PartVerification, RowsWithoutTextAreLeftOutOfListAndColours) {
     MessageRecorder recorder;
     const std::string params =

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "CoilRecords.h"
 #include "HeadlessCoil.h"
 #include "MessageRecorder.h"
@@ -7,6 +9,7 @@
 #include "base/DialogResult.h"
 #include "data/CatalogueMessage.h"
 #include "wizard/WizardStrings.h"
+#include "wizard/coil/CoilQueries.h"
 
 // The Solenoid step's decisions on the selection database the build makes.
 namespace veritom {
@@ -48,6 +51,36 @@ std::vector<std::string> Texts(const std::vector<VoltageEntry>& list) {
         texts.push_back(entry.text);
     }
     return texts;
+}
+
+// The pressure differentials reach the coil queries as differences. Water valves of a 1/2"
+// port that open at 10 psi hold up to 150 psi with an AC coil and 100 psi with a DC coil:
+// 9 bar (130.5 psi) or 7.5 bar (108.8 psi) leave only AC coils, 6 bar (87 psi) both. A
+// minimum of 0.69 bar is 10 psi, not the -4.7 psig of an absolute 0.69 bar.
+TEST_F(CoilStep, DifferentialsInAnyPressureUnitOfferTheCoilsOfTheSameInPsi) {
+    struct Case {
+        double maximum;
+        double minimum;
+        const char* unit;
+        bool dc;
+    };
+    const Case cases[] = {
+        {130.5, 10, "PSIG", false}, {9, 0.69, "BAR", false},    {7.5, 0.69, "BAR", false},
+        {900, 69, "KPA", false},    {0.9, 0.069, "MPA", false}, {87, 10, "PSIG", true},
+        {6, 0.69, "BAR", true},     {600, 69, "KPA", true},     {5.9, 0.68, "ATM", true},
+        {87, 10, "PSIA", true},     {6e5, 6.9e4, "PA", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.maximum) + ' ' + c.unit);
+        CProd_ValveData record = ApplicationStageRecord();
+        record.m_App_MOPDVAL.Set(c.maximum, c.unit);
+        record.m_App_MinOPDVAL.Set(c.minimum, c.unit);
+        const std::vector<SolenoidRow> rows = CCoilQueries(Db(), record).Solenoids();
+        ASSERT_FALSE(rows.empty());
+        const bool dc = std::any_of(rows.begin(), rows.end(),
+                                    [](const SolenoidRow& row) { return row.current == "DC"; });
+        EXPECT_EQ(dc, c.dc);
+    }
 }
 
 TEST_F(CoilStep, OpeningOffersTheVoltagesOfTheEarlierAnswers) {

@@ -97,6 +97,43 @@ T ValueOf(const ListParams& params, std::string_view name) {
     return T{};
 }
 
+// The pressure differentials cross in psi as differences, the inlet pressure in psig as a
+// pressure.
+TEST(PartListQuery, DifferentialsPassAsDifferencesAndTheInletPressureAsAPressure) {
+    struct Case {
+        double value;
+        const char* unit;
+        double differentialPsi;
+        double pressurePsig;
+    };
+    const Case cases[] = {
+        {2, "BAR", 29.0075, 14.3132},   {689.4757, "KPA", 100, 85.3056},
+        {1, "MPA", 145.0377, 130.3433}, {1, "ATM", 14.6959, 0.0016},
+        {100, "PSIA", 100, 85.3056},    {100, "PSIG", 100, 100},
+        {0, "PA", 0, -14.6944},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.value) + ' ' + c.unit);
+        CProd_ValveData record = test::CatalogDataWithCoil();
+        record.m_App_MOPDVAL.Set(c.value, c.unit);
+        record.m_App_MinOPDVAL.Set(c.value / 2, c.unit);
+        record.m_App_MaxInPressureVAL.Set(c.value, c.unit);
+        for (const int kind : {2, 3}) {
+            const ListParams params = CPartListQuery::RecordParameters(record, kind);
+            EXPECT_NEAR(ValueOf<float>(params, "[parMOPDValue]"), c.differentialPsi, 1e-3);
+            EXPECT_NEAR(ValueOf<float>(params, "[parMinOPDValue]"), c.differentialPsi / 2, 1e-3);
+            EXPECT_NEAR(ValueOf<float>(params, "[parMIPValue]"), c.pressurePsig, 1e-3);
+        }
+        record = test::CalculatedSizeWithCoil();
+        record.m_App_MOPDVAL.Set(c.value, c.unit);
+        for (const int kind : {4, 5}) {
+            EXPECT_NEAR(
+                ValueOf<float>(CPartListQuery::RecordParameters(record, kind), "[parMOPDValue]"),
+                c.differentialPsi, 1e-3);
+        }
+    }
+}
+
 TEST(PartListQuery, QuantitiesPassInTheirFixedUnitsAndFlagsByMethod) {
     CProd_ValveData record = test::CalculatedSizeWithCoil();
     record.m_App_MOPDVAL.Set(2.0, "BAR");
@@ -104,7 +141,7 @@ TEST(PartListQuery, QuantitiesPassInTheirFixedUnitsAndFlagsByMethod) {
     record.m_App_MaxInPressureVAL.Set(689.4757, "KPA");
     record.m_ChkBxFlags = CProd_ValveData::kFlagMaxInletPressureApplies;
     ListParams params = CPartListQuery::RecordParameters(record, 4);
-    EXPECT_NEAR(ValueOf<float>(params, "[parMOPDValue]"), 14.33, 0.05);  // 2 bar absolute
+    EXPECT_NEAR(ValueOf<float>(params, "[parMOPDValue]"), 29.01, 0.01);  // 2 bar of difference
     EXPECT_NEAR(ValueOf<float>(params, "[parMxOpFldTemp]"), 104.0, 1e-4);
     EXPECT_NEAR(ValueOf<float>(params, "[parMIPValue]"), 85.3, 0.1);
     EXPECT_EQ(ValueOf<std::int16_t>(params, "[parChkBx_MIP]"), 1);  // bit 5 outside method 2

@@ -262,6 +262,64 @@ TEST_F(PartNumberSelection, TheHiddenInletPressureFilterStillNarrowsTheList) {
     EXPECT_EQ(accepted.m_App_MaxInPressureVAL.ValueKey(), "App_MaxInPressureVAL");
 }
 
+// The pressure differentials are differences: entered in any pressure unit they list the
+// parts the same differentials in psi list, and the "Min OPD" and "Max OPD" columns show the
+// parts' ratings (psi) in the entered units, converted as differences (a valve that opens
+// without a differential shows 0, not the 1 bar of an absolute zero gauge pressure).
+TEST_F(PartNumberSelection, DifferentialsInAnyPressureUnitListTheSamePartsInThatUnit) {
+    struct Row {
+        const char* unit;
+        const char* text;
+        double psiPerUnit;  // physical: psi of difference in one unit of difference
+    };
+    const Row rows[] = {
+        {"PA", "Pa abs", 1.45037738e-4},
+        {"KPA", "kPa abs", 0.145037738},
+        {"MPA", "MPa abs", 145.037738},
+        {"BAR", "bar abs", 14.5037738},
+        {"ATM", "atm abs", 14.6959488},
+        {"PSIA", "psi abs", 1},
+        {"PSIG", "psig", 1},
+    };
+    const CProd_ValveData inPsi = test::CatalogDataWithCoil();  // 100 and 10 psi
+    S reference(m_db, inPsi);
+    OpenAndList(reference);
+    std::vector<std::string> parts;
+    bool opensWithoutDifferential = false;
+    for (std::size_t row = 0; row < reference.RowCount(); ++row) {
+        parts.push_back(reference.CellText(row, C::kPartNumber));
+        opensWithoutDifferential |= reference.Candidates().MinOPD(row) == 0;
+    }
+    ASSERT_TRUE(opensWithoutDifferential);
+    const auto shown = [](const std::string& cell) { return std::stod(cell); };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.unit);
+        CProd_ValveData record = inPsi;
+        record.m_App_MOPDVAL.Set(100 / r.psiPerUnit, r.unit);
+        record.m_App_MinOPDVAL.Set(10 / r.psiPerUnit, r.unit);
+        S selection(m_db, record);
+        OpenAndList(selection);
+        ASSERT_EQ(selection.RowCount(), parts.size());
+        const CCandidateList& list = selection.Candidates();
+        for (std::size_t row = 0; row < parts.size(); ++row) {
+            ASSERT_EQ(selection.CellText(row, C::kPartNumber), parts[row]);
+            const std::string minimum = selection.CellText(row, C::kMinOPD);
+            const std::string maximum = selection.CellText(row, C::kMOPD);
+            ASSERT_NEAR(shown(minimum), list.MinOPD(row) / r.psiPerUnit, 0.5 + 1e-6) << minimum;
+            ASSERT_NEAR(shown(maximum), list.Number(CCandidateList::kMOPD, row) / r.psiPerUnit,
+                        0.5 + 1e-6)
+                << maximum;
+            ASSERT_TRUE(maximum.ends_with("  " + std::string(r.text))) << maximum;
+        }
+        CProd_ValveData accepted = record;
+        ASSERT_TRUE(selection.Accept(0, accepted));
+        const double psi = list.Number(CCandidateList::kMOPD, 0);  // unsorted: row 0 is shown first
+        EXPECT_NEAR(accepted.m_PN_MOPDNum.Value(), psi / r.psiPerUnit, 1e-5 * psi / r.psiPerUnit);
+        EXPECT_EQ(accepted.m_PN_MOPDText.Value(), selection.CellText(0, C::kMOPD));
+        EXPECT_EQ(accepted.m_App_MOPDVAL.Unit(), r.unit);
+    }
+}
+
 TEST_F(PartNumberSelection, OkStoresThePartAndReopeningRestoresFiltersColumnsSortAndRow) {
     CProd_ValveData record = test::CatalogDataWithCoil();
     record.m_App_MOPDVAL.Set(100, "PSIG");
