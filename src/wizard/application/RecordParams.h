@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "data/Query.h"
+#include "data/StoredQueries.h"
 #include "model/ValveData.h"
 #include "units/UnitDouble.h"
 
@@ -58,6 +59,26 @@ void SetLimitParams(CQuery& query, const CProd_ValveData& record) {
     query.Set(Q.Param("[parAppCategoryLink]"), record.m_AppCategoryLink.Value());
     query.Set(Q.Param("[parFluidStateLink]"), record.m_FluidStateVAL.Value());
     query.Set(Q.Param("[parFluidLink]"), record.m_FluidLink.Value());
+}
+
+// What the valve size method's pass query takes: the valve type, the application and each
+// ticked limit in its query unit.
+inline void SetValveSizeParams(CQuery& query, const CProd_ValveData& r) {
+    constexpr auto& q = queries::kValvesPassSelMethod2;
+    SetValveType<q>(query, r);
+    query.Set(q.Param("[parAppTypeLink]"), r.m_AppTypeLink.Value());
+    query.Set(q.Param("[parChkBx_MIP]"),
+              Bit(r.m_ChkBxFlags, CProd_ValveData::kFlagMaxInletPressureTicked));
+    query.Set(q.Param("[parMIPValue]"), In(r.m_App_MaxInPressureVAL, kPressure));
+    query.Set(q.Param("[parChkBx_VolFlow]"),
+              Bit(r.m_ChkBxFlags, CProd_ValveData::kFlagVolumetricFlowTicked));
+    query.Set(q.Param("[parVolFlowValue]"), In(r.m_App_MaxVolumetricFlowVAL, kVolumetricFlow));
+    query.Set(q.Param("[parChkBx_ControlSig]"),
+              Bit(r.m_ChkBxFlags, CProd_ValveData::kFlagControlSignalTicked));
+    query.Set(q.Param("[parControlSigLink]"), r.m_ControlSigLink.Value());
+    query.Set(q.Param("[parChkBx_FloFacValue]"),
+              Bit(r.m_ChkBxFlags, CProd_ValveData::kFlagFlowFactorTicked));
+    query.Set(q.Param("[parFloFacValue]"), In(r.m_App_FlowFactorVAL, kFlowFactor));
 }
 
 // The same number in the same unit: what the user entered, unconverted.

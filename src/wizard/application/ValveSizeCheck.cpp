@@ -23,20 +23,7 @@ bool Ticked(const CProd_ValveData& r, std::uint32_t bit) {
 bool AnyValvePasses(IDatabase& db, const CProd_ValveData& r) {
     constexpr auto& q = queries::kValvesPassSelMethod2;
     CQuery query(db, q);
-    SetValveType<q>(query, r);
-    query.Set(q.Param("[parAppTypeLink]"), r.m_AppTypeLink.Value());
-    query.Set(q.Param("[parChkBx_MIP]"),
-              Bit(r.m_ChkBxFlags, CProd_ValveData::kFlagMaxInletPressureTicked));
-    query.Set(q.Param("[parMIPValue]"), In(r.m_App_MaxInPressureVAL, kPressure));
-    query.Set(q.Param("[parChkBx_VolFlow]"),
-              Bit(r.m_ChkBxFlags, CProd_ValveData::kFlagVolumetricFlowTicked));
-    query.Set(q.Param("[parVolFlowValue]"), In(r.m_App_MaxVolumetricFlowVAL, kVolumetricFlow));
-    query.Set(q.Param("[parChkBx_ControlSig]"),
-              Bit(r.m_ChkBxFlags, CProd_ValveData::kFlagControlSignalTicked));
-    query.Set(q.Param("[parControlSigLink]"), r.m_ControlSigLink.Value());
-    query.Set(q.Param("[parChkBx_FloFacValue]"),
-              Bit(r.m_ChkBxFlags, CProd_ValveData::kFlagFlowFactorTicked));
-    query.Set(q.Param("[parFloFacValue]"), In(r.m_App_FlowFactorVAL, kFlowFactor));
+    SetValveSizeParams(query, r);
     IRecordset records(db);
     records.Open(query);
     return !records.IsEOF();
