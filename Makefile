@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: run test build configure bootstrap sanitize format clean
+.PHONY: run test build configure bootstrap sanitize clang format clean
 
 JOBS ?= $(shell nproc)
 
@@ -28,8 +28,13 @@ sanitize: bootstrap
 	@cmake --build --preset sanitize -j $(JOBS)
 	@cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+clang: bootstrap
+	@cmake --preset clang >/dev/null
+	@cmake --build --preset clang -j $(JOBS)
+	@cd build-clang && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-sanitize
+	@rm -rf build build-sanitize build-clang
