@@ -10,6 +10,27 @@ namespace veritom::detail {
 
 namespace {
 
+// Widths and precisions above this come only from damaged format texts; they would make a
+// single number take megabytes.
+constexpr std::size_t kMaxField = 512;
+
+bool IsIn(char c, const char* set) {
+    return c != '\0' && std::strchr(set, c) != nullptr;
+}
+
+// Copies the digits of a width or precision; false when it is larger than kMaxField.
+bool CopyField(std::string_view format, std::size_t& i, std::string& out) {
+    std::size_t value = 0;
+    while (i < format.size() && format[i] >= '0' && format[i] <= '9') {
+        value = value * 10 + static_cast<std::size_t>(format[i] - '0');
+        if (value > kMaxField) {
+            return false;
+        }
+        out += format[i++];
+    }
+    return true;
+}
+
 // Rewrites format so that integer conversions take long long, and checks each conversion
 // against kinds. Returns false on any mismatch or unsupported conversion.
 bool NormaliseFormat(std::string_view format, std::string_view kinds, std::string& out) {
@@ -24,10 +45,21 @@ bool NormaliseFormat(std::string_view format, std::string_view kinds, std::strin
             continue;
         }
         ++i;
-        while (i < format.size() && std::strchr("-+ #0123456789.", format[i])) {
+        // Flags, width and precision in printf's own order: snprintf takes anything else for
+        // a conversion of its own, which may read arguments these checks never saw.
+        while (i < format.size() && IsIn(format[i], "-+ #0")) {
             out += format[i++];
         }
-        while (i < format.size() && std::strchr("hlLqjzt", format[i])) {
+        if (!CopyField(format, i, out)) {
+            return false;
+        }
+        if (i < format.size() && format[i] == '.') {
+            out += format[i++];
+            if (!CopyField(format, i, out)) {
+                return false;
+            }
+        }
+        while (i < format.size() && IsIn(format[i], "hlLqjzt")) {
             ++i;  // length modifiers are replaced by our own
         }
         if (i == format.size() || next == kinds.size()) {
@@ -35,11 +67,11 @@ bool NormaliseFormat(std::string_view format, std::string_view kinds, std::strin
         }
         const char conv = format[i];
         const char kind = kinds[next++];
-        if (std::strchr("fFeEgGaA", conv)) {
+        if (IsIn(conv, "fFeEgGaA")) {
             if (kind != 'f') {
                 return false;
             }
-        } else if (std::strchr("diuxXo", conv)) {
+        } else if (IsIn(conv, "diuxXo")) {
             if (kind != 'd') {
                 return false;
             }
@@ -82,6 +114,9 @@ private:
 }  // namespace
 
 std::string FormatChecked(std::string_view format, std::string_view kinds, ...) {
+    // snprintf reads the format only up to a NUL, so the checks must see no more than that;
+    // a NUL inside a conversion would otherwise pass for one of its flags.
+    format = format.substr(0, format.find('\0'));
     std::string normalised;
     if (!NormaliseFormat(format, kinds, normalised)) {
         return {};

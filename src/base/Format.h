@@ -57,8 +57,9 @@ inline const char* ToVararg(const char* v) {
 }  // namespace detail
 
 // printf-style formatting over snprintf. The format's conversions must match the arguments
-// in number and kind (floating, integer, text); otherwise the result is empty, so a bad
-// format text from a database can never read the wrong argument.
+// in number and kind (floating, integer, text), and widths and precisions must not exceed
+// 512; otherwise the result is empty, so a bad format text from a database can never read
+// the wrong argument or make a huge text. The format ends at a NUL, as in C.
 template <typename... Args>
 std::string Format(std::string_view format, const Args&... args) {
     static constexpr char kinds[] = {detail::FormatKind<Args>()..., '\0'};

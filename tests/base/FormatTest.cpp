@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <string>
+#include <string_view>
 
 using veritom::Format;
 
@@ -30,6 +31,37 @@ TEST(Format, MismatchedFormatsGiveEmptyTextInsteadOfReadingTheWrongArgument) {
     EXPECT_EQ(Format("%d", 1, 2), "");
     EXPECT_EQ(Format("%n", 1), "");
     EXPECT_EQ(Format("%", 1), "");
+}
+
+// A NUL inside a conversion passed the checks as a flag and reached snprintf as a cut-off
+// conversion.
+TEST(Format, ANulEndsTheFormat) {
+    using namespace std::string_view_literals;
+    EXPECT_EQ(Format("%.\0\017g"sv, 2.5), "");
+    EXPECT_EQ(Format("ab\0cd"sv), "ab");
+    EXPECT_EQ(Format("%d\0%s"sv, 3), "3");
+    EXPECT_EQ(Format("%d\0%s"sv, 3, "x"), "");
+}
+
+// A width of thousands of digits from a damaged format text made one number megabytes long.
+TEST(Format, HugeWidthsAndPrecisionsGiveEmptyText) {
+    EXPECT_EQ(Format("%512d", 1).size(), 512u);
+    EXPECT_EQ(Format("%.512f", 1.0).size(), 514u);
+    EXPECT_EQ(Format("%7150.g", 1.0), "");
+    EXPECT_EQ(Format("%.513f", 1.0), "");
+    EXPECT_EQ(Format("%99999999999999999999d", 1), "");
+    EXPECT_EQ(Format("%0000000005d", 1), "00001");
+}
+
+// A flag after the width ("%2#o") made snprintf read its own conversion and take a number
+// for the text of the next one.
+TEST(Format, FlagsWidthAndPrecisionOnlyInPrintfOrder) {
+    EXPECT_EQ(Format("%2#o%s", 8, "x"), "");
+    EXPECT_EQ(Format("%.2.3f", 1.0), "");
+    EXPECT_EQ(Format("%5-d", 1), "");
+    EXPECT_EQ(Format("%-#8.3o|", 8), "010     |");
+    EXPECT_EQ(Format("%+08.2f", 2.5), "+0002.50");
+    EXPECT_EQ(Format("%-6s|", "ab"), "ab    |");
 }
 
 TEST(Format, NumbersKeepThePointUnderACommaLocale) {
