@@ -62,10 +62,11 @@ std::string CReferenceTables::Temperatures(const std::string& minF, const std::s
            Celsius(maxF) + " \u00B0C)";
 }
 
-std::string CReferenceTables::Joined(const std::vector<std::string>& texts) const {
+std::string CReferenceTables::Joined(const std::vector<std::string>& texts,
+                                     const char* separator) const {
     std::string out;
     for (const std::string& text : texts) {
-        out += (out.empty() ? "" : ", ") + text;
+        out += (out.empty() ? "" : separator) + text;
     }
     return out;
 }
@@ -266,7 +267,7 @@ PdfTable CReferenceTables::SeriesCoils(const std::string& series) {
                           Label("fluid-to") + " " + maxF + " \u00B0F (" + Celsius(maxF) +
                           " \u00B0C)");
     }
-    table.rows.push_back({Label("coil-classes"), Joined(classes)});
+    table.rows.push_back({Label("coil-classes"), Joined(classes, "; ")});
     for (const char* current : {"AC", "DC"}) {
         std::vector<std::string> voltages;
         const CCatalogueTable& all = m_catalogue.Table("Voltage");
@@ -306,7 +307,7 @@ PdfTable CReferenceTables::SeriesCoils(const std::string& series) {
         }
     }
     if (!signals.empty()) {
-        table.rows.push_back({Label("control-signals"), Joined(signals)});
+        table.rows.push_back({Label("control-signals"), Joined(signals, "; ")});
     }
     return table;
 }
@@ -461,7 +462,7 @@ PdfTable CReferenceTables::CoilHousings() {
                               "EncloseLinkText"),
              m_catalogue.Text("OpEnvironment", "OpEnvLink", housings.Get(row, "OpEnvLink", ""),
                               "OpEnvLinkText"),
-             Joined(approvals)});
+             Joined(approvals, "; ")});
     }
     return table;
 }

@@ -29,7 +29,7 @@ private:
     std::string Watts(const std::string& family, const std::string& powerClass,
                       const std::string& current);
     std::string SeriesRange(const std::string& series, const std::string& what);
-    std::string Joined(const std::vector<std::string>& texts) const;
+    std::string Joined(const std::vector<std::string>& texts, const char* separator = ", ") const;
 
     PdfTable SeriesRatings(const std::string& series);
     PdfTable SeriesMaterials(const std::string& series);
