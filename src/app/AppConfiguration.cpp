@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/ConfigStore.h"
+#include "app/AppStrings.h"
 #include "app/VeritomAppInterface.h"
+#include "base/ConfigStore.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
+#include "base/NameMatch.h"
 #include "base/Paths.h"
 #include "base/StringTable.h"
 
@@ -17,15 +19,7 @@ namespace veritom {
 
 namespace {
 
-constexpr int kStringLanguageNotInstalled = 209;
 constexpr std::size_t kMaxSeparatorCharacters = 5;
-
-bool EqualsNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 std::string ToUpper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -58,9 +52,15 @@ bool CAppConfiguration::Load(const IConfigStore& store, const std::string& keyPa
     if (!ReadPaths(store, keyPath)) {
         return false;
     }
+    // The database, the bundles and the help are never looked for in the working directory.
+    if (!IsAbsolutePath(m_netPath)) {
+        MessageBox(Format(LoadString(ids::kNoNetPath), m_netPath), MsgButtons::Ok,
+                   MsgIcon::Warning);
+        m_netPath.clear();
+    }
     ReadStoredLanguageCode(store, keyPath);
     if (!ReadLanguages(store, keyPath, thousandsSeparator, decimalSeparator)) {
-        MessageBox("Failed to get language info from registry", MsgButtons::Ok, MsgIcon::Warning);
+        MessageBox(LoadString(ids::kNoLanguageInfo), MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
     const int match = FindLanguage(m_storedLanguageCode);
@@ -73,10 +73,10 @@ bool CAppConfiguration::ReadPaths(const IConfigStore& store, const std::string& 
         return false;
     }
     for (const std::string& name : store.ValueNames(Hive::LocalMachine, keyPath)) {
-        std::string* target = EqualsNoCase(name, "NetPath")           ? &m_netPath
-                              : EqualsNoCase(name, "LocalPath")       ? &m_localPath
-                              : EqualsNoCase(name, "VeritomRootPath") ? &m_veritomRootPath
-                                                                      : nullptr;
+        std::string* target = EqualNoCase(name, "NetPath")           ? &m_netPath
+                              : EqualNoCase(name, "LocalPath")       ? &m_localPath
+                              : EqualNoCase(name, "VeritomRootPath") ? &m_veritomRootPath
+                                                                     : nullptr;
         if (!target) {
             continue;
         }
@@ -184,13 +184,16 @@ std::string CAppConfiguration::GetCADObjectHelpFile() const {
 }
 
 std::string CAppConfiguration::BundlePath(int index) const {
-    if (index < 0 || index >= static_cast<int>(m_languages.size())) {
+    if (m_netPath.empty() || index < 0 || index >= static_cast<int>(m_languages.size())) {
         return {};
     }
     return JoinPath(m_netPath, m_languages[static_cast<std::size_t>(index)].dll);
 }
 
 bool CAppConfiguration::CheckBundle(int index) const {
+    if (m_netPath.empty()) {
+        return false;  // reported when the configuration was read
+    }
     const std::string path = BundlePath(index);
     std::error_code error;
     if (!path.empty() && std::filesystem::is_regular_file(path, error) &&
@@ -200,7 +203,8 @@ bool CAppConfiguration::CheckBundle(int index) const {
     const std::string name = index >= 0 && index < static_cast<int>(m_languages.size())
                                  ? DisplayName(m_languages[static_cast<std::size_t>(index)])
                                  : std::string();
-    MessageBox(Format(LoadString(kStringLanguageNotInstalled), name));
+    MessageBox(Format(LoadString(ids::kBundleUnavailable), path, name), MsgButtons::Ok,
+               MsgIcon::Warning);
     return false;
 }
 

@@ -1,7 +1,7 @@
 #include "MenuResource.h"
 
+#include "app/AppStrings.h"
 #include "app/CommandIds.h"
-#include "app/ShellStrings.h"
 
 namespace veritom {
 

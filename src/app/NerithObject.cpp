@@ -3,49 +3,32 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/AppStrings.h"
+#include "app/NotAvailable.h"
 #include "app/SelectionFile.h"
 #include "app/VeritomAppInterface.h"
 #include "base/Format.h"
 #include "base/Links.h"
 #include "base/MessageSink.h"
-#include "base/NameMatch.h"
 #include "base/Paths.h"
 #include "base/StringTable.h"
 #include "data/Database.h"
+#include "data/InformationPages.h"
 #include "data/MsgStoredProc.h"
+#include "data/Query.h"
 #include "data/Recordset.h"
+#include "data/StoredQueries.h"
 #include "model/ValveObject.h"
 
 namespace veritom {
 
 namespace {
 
-constexpr int kStringLanguageNotInstalled = 209;
-constexpr int kButtonTextIds[CNerithObject::kButtonCount] = {232, 241, 242, 243};
-constexpr int kStringExtension = 244;
-constexpr int kStringFileType = 245;
-constexpr int kStringApplicationName = 246;
-constexpr int kStringTitle = 238;
-constexpr int kStringConflictingVersion = 239;
-constexpr int kStringNothingToSave = 240;
-constexpr int kStringCannotRead = 6400;
-constexpr int kStringDamaged = 6401;
-constexpr int kStringCannotSave = 6402;
+constexpr int kButtonTextIds[CNerithObject::kButtonCount] = {
+    ids::kButtonValveType, ids::kButtonApplication, ids::kButtonSolenoid, ids::kButtonPartNumber};
 
 constexpr double kCvToKv = 14.28;
 constexpr double kKvToCv = 0.0700280112044818;
-
-// The categories are our own constants, but a quote must never end the SQL text early.
-std::string QuotedSqlText(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c;
-        if (c == '\'') {
-            quoted += '\'';
-        }
-    }
-    return quoted + "'";
-}
 
 const char* CategoryOf(InfoCommand command) {
     switch (command) {
@@ -78,12 +61,27 @@ const char* CategoryOf(InfoCommand command) {
 }  // namespace
 
 CNerithObject::CNerithObject(IVeritomApp& app)
-    : CVeritomObject(app), m_database(std::make_unique<IDatabase>(app)) {}
+    : CVeritomObject(app),
+      m_database(std::make_unique<IDatabase>(app)),
+      m_pages(std::make_unique<CInformationPages>(*m_database, app)) {}
 
 CNerithObject::~CNerithObject() {
     m_workflow.reset();
     m_messages.reset();
+    m_pages.reset();
     m_database.reset();
+}
+
+CDialogContext CNerithObject::DialogContext() {
+    return {*m_database, *m_pages, IsVerificationMode()};
+}
+
+CProd_ValveObject::Services CNerithObject::WorkflowServices() {
+    return {m_app.GetDialogs(), DialogContext(), *this};
+}
+
+CValveTypeAnswers CNerithObject::GetValveTypeAnswers() const {
+    return m_workflow ? m_workflow->GetValveTypeAnswers() : CValveTypeAnswers();
 }
 
 std::string CNerithObject::GetDatabasePassword() {
@@ -94,8 +92,17 @@ void CNerithObject::OnUpdateViewSelectionReport(CCmdUI& cmdUI) {
     cmdUI.Enable(IsOrderPadReady());
 }
 
+// The report comes with the report tool; until then the menu items say so.
+void CNerithObject::OnViewSelectionReport() {
+    ShowNotAvailable(ids::kNameSelectionReport);
+}
+
+void CNerithObject::OnFilePrintSelection(bool) {
+    ShowNotAvailable(ids::kNameSelectionReport);
+}
+
 int CNerithObject::ViewReferenceTopic(const std::string&) {
-    return ShowReferencePage() ? 1 : 0;
+    return m_pages->ShowReferencePage() ? 1 : 0;
 }
 
 bool CNerithObject::IsSelectionComplete() {
@@ -111,7 +118,7 @@ bool CNerithObject::AddToOrderPad() {
 
 bool CNerithObject::PerformButtonAction(int nID) {
     if (!m_database->IsOpen()) {
-        MessageBox(Format(LoadString(kStringLanguageNotInstalled), m_app.GetLanguageName()));
+        ShowDatabaseUnavailable();
         return false;
     }
     const int step = nID - (kFirstButtonId - 1);
@@ -131,7 +138,7 @@ bool CNerithObject::CheckReselection(int step) {
     if (!m_workflow || step >= m_highestStep) {
         return true;
     }
-    return m_app.GetDialogs().RunReselectionNotice(*this);
+    return m_app.GetDialogs().RunReselectionNotice();
 }
 
 std::string CNerithObject::ValveTypeDescription(const CValveTypeAnswers& answers) {
@@ -143,17 +150,14 @@ std::string CNerithObject::ValveTypeDescription(const CValveTypeAnswers& answers
 }
 
 bool CNerithObject::RunValveTypeStep() {
-    CValveTypeAnswers answers = m_answers;
-    if (m_app.GetDialogs().RunValveType(*this, answers) != IDOK) {
+    CValveTypeAnswers answers = GetValveTypeAnswers();
+    if (m_app.GetDialogs().RunValveType(DialogContext(), answers) != IDOK) {
         return false;
     }
-    m_answers = answers;
     m_highestStep = 1;
-    if (CreateWorkflow()) {
-        SetSelectionComplete(false);
-        SetOrderPadReady(false);
-        SetSpare(false);
-        m_workflow->StartWithValveType(ValveTypeDescription(m_answers));
+    if (CreateWorkflow(answers)) {
+        SetCompletionFlags(false);
+        m_workflow->StartWithValveType(ValveTypeDescription(answers));
     }
     return true;
 }
@@ -176,9 +180,9 @@ bool CNerithObject::RunWorkflowStep(int nID) {
     }
 }
 
-bool CNerithObject::CreateWorkflow() {
+bool CNerithObject::CreateWorkflow(const CValveTypeAnswers& answers) {
     m_workflow.reset();
-    m_workflow = std::make_unique<CProd_ValveObject>(*this);
+    m_workflow = std::make_unique<CProd_ValveObject>(kButtonCount, WorkflowServices(), answers);
     return m_workflow != nullptr;
 }
 
@@ -217,12 +221,12 @@ std::string CNerithObject::GetDefaultFilename() {
 }
 
 std::string CNerithObject::GetDefaultExtension() {
-    return LoadString(kStringExtension);
+    return LoadString(ids::kFileExtension);
 }
 
 std::string CNerithObject::GetFileFilter() {
     const std::string extension = GetDefaultExtension();
-    return LoadString(kStringFileType) + " (*." + extension + ")|*." + extension + "||";
+    return LoadString(ids::kFileType) + " (*." + extension + ")|*." + extension + "||";
 }
 
 std::string CNerithObject::GetApplicationName() {
@@ -231,38 +235,35 @@ std::string CNerithObject::GetApplicationName() {
 
 bool CNerithObject::NewData() {
     m_workflow.reset();
-    m_answers = CValveTypeAnswers();
     m_highestStep = 0;
     m_modified = false;
-    SetSelectionComplete(false);
-    SetOrderPadReady(false);
-    SetSpare(false);
+    SetCompletionFlags(false);
     return true;
 }
 
 bool CNerithObject::SaveData(const std::string& path) {
     if (!m_workflow) {
         Messages().Beep();
-        MessageBox(LoadString(kStringNothingToSave));
+        MessageBox(LoadString(ids::kNothingToSave));
         return false;
     }
     CSelectionFileHeader header;
     header.languageCode = m_app.GetLanguageCode();
     header.languageName = m_app.GetLanguageName();
-    header.applicationName = LoadString(kStringApplicationName);
+    header.applicationName = LoadString(ids::kApplicationName);
     header.languageStringId = m_app.GetLanguageStringId();
     CSelectionFileFields fields;
-    fields.answers = m_answers;
+    fields.answers = m_workflow->GetValveTypeAnswers();
     fields.highestStep = m_highestStep;
     fields.orderPadReady = IsOrderPadReady();
     fields.spare = GetSpareFlag();
     fields.selectionComplete = GetSelectionCompleteFlag();
     if (!WriteFileReplacing(path, StoreSelectionFile(header, fields, *m_workflow))) {
-        MessageBox(Format(LoadString(kStringCannotSave), path), MsgButtons::Ok, MsgIcon::Warning);
+        MessageBox(Format(LoadString(ids::kCannotSave), path), MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
     SetCurrentFileName(path);
-    m_app.SetDocumentTitle(LoadString(kStringTitle) + ":  " + FileTitle(path));
+    m_app.SetDocumentTitle(LoadString(ids::kSelectionTitle) + ":  " + FileTitle(path));
     m_modified = false;
     return true;
 }
@@ -271,51 +272,105 @@ void CNerithObject::ShowLoadFailure(int stringId, const std::string& path) {
     MessageBox(Format(LoadString(stringId), path), MsgButtons::Ok, MsgIcon::Warning);
 }
 
-bool CNerithObject::LoadData(const std::string& path) {
+namespace {
+
+// What a selection file holds besides its header, read and checked.
+struct CNerithPendingSelection : CPendingSelection {
+    CSelectionFileFields fields;
+    std::unique_ptr<CProd_ValveObject> workflow;
+};
+
+}  // namespace
+
+std::unique_ptr<CPendingSelection> CNerithObject::ReadData(const std::string& path) {
     std::vector<std::uint8_t> bytes;
     if (!ReadFileBytes(path, bytes)) {
-        ShowLoadFailure(kStringCannotRead, path);
-        return false;
+        ShowLoadFailure(ids::kCannotRead, path);
+        return nullptr;
     }
-    CSelectionFileHeader header;
-    CSelectionFileFields fields;
-    auto workflow = std::make_unique<CProd_ValveObject>(*this);
-    switch (LoadSelectionFile(bytes, header, fields, *workflow)) {
+    auto pending = std::make_unique<CNerithPendingSelection>();
+    pending->path = path;
+    pending->workflow = std::make_unique<CProd_ValveObject>(kButtonCount, WorkflowServices());
+    switch (LoadSelectionFile(bytes, pending->header, pending->fields, *pending->workflow)) {
         case SelectionFileStatus::Ok:
-            break;
+            return pending;
+        case SelectionFileStatus::NotASelectionFile:
+            MessageBox(Format(LoadString(ids::kNotValidSelectionFile), path, GetApplicationName()),
+                       MsgButtons::Ok, MsgIcon::Warning);
+            return nullptr;
         case SelectionFileStatus::WrongMarks:
             Messages().Beep();
-            MessageBox(LoadString(kStringConflictingVersion));
-            return false;
+            MessageBox(LoadString(ids::kConflictingVersion));
+            return nullptr;
         case SelectionFileStatus::Unreadable:
         case SelectionFileStatus::Damaged:
-            ShowLoadFailure(kStringDamaged, path);
-            return false;
+            // Only a selection already made can be said to be kept.
+            ShowLoadFailure(m_workflow ? ids::kDamaged : ids::kDamagedNothingKept, path);
+            return nullptr;
     }
-    m_answers = fields.answers;
+    return nullptr;
+}
+
+bool CNerithObject::ApplyData(std::unique_ptr<CPendingSelection> selection) {
+    auto* pending = dynamic_cast<CNerithPendingSelection*>(selection.get());
+    if (!pending || !pending->workflow) {
+        return false;
+    }
+    // The record read with the workflow holds the Valve Type answers; the copy of them in the
+    // fields is not kept a second time.
+    const CSelectionFileFields& fields = pending->fields;
     m_highestStep = fields.highestStep;
-    m_workflow = std::move(workflow);
+    m_workflow = std::move(pending->workflow);
     m_modified = false;
     SetOrderPadReady(fields.orderPadReady);
     SetSpare(fields.spare);
     SetSelectionComplete(fields.selectionComplete);
+    const std::string path = pending->path;
     SetCurrentFileName(path);
     m_app.RefreshButtonPanel();
-    m_app.SetDocumentTitle(LoadString(kStringTitle) + ": " + FileTitle(path));
+    m_app.SetDocumentTitle(LoadString(ids::kSelectionTitle) + ": " + FileTitle(path));
     return true;
+}
+
+bool CNerithObject::LoadData(const std::string& path) {
+    std::unique_ptr<CPendingSelection> pending = ReadData(path);
+    return pending && ApplyData(std::move(pending));
+}
+
+std::string CNerithObject::DatabasePath(const std::string& languageCode) const {
+    return JoinPath(m_app.GetNetPath(), kDatabaseName + languageCode + ".mdb");
+}
+
+void CNerithObject::ShowDatabaseUnavailable() {
+    const std::string netPath = m_app.GetNetPath();
+    const std::string text = IsAbsolutePath(netPath) ? Format(LoadString(ids::kDatabaseUnavailable),
+                                                              DatabasePath(m_app.GetLanguageCode()))
+                                                     : Format(LoadString(ids::kNoNetPath), netPath);
+    MessageBox(text, MsgButtons::Ok, MsgIcon::Warning);
+}
+
+bool CNerithObject::CanSwitchLanguage(const LanguageInfo& language) {
+    const std::string path = DatabasePath(language.code);
+    if (IsReadableFile(path)) {
+        return true;
+    }
+    MessageBox(Format(LoadString(ids::kDatabaseUnavailable), path), MsgButtons::Ok,
+               MsgIcon::Warning);
+    return false;
 }
 
 void CNerithObject::LanguageSwitched() {
     m_database->Close();
     // A database that failed at start-up may open now; the catalogue must come with it.
-    if (m_database->Open(m_app.GetNetPath(), kDatabaseName, false, true, GetDatabasePassword()) &&
+    if (IsAbsolutePath(m_app.GetNetPath()) &&
+        m_database->Open(m_app.GetNetPath(), kDatabaseName, false, true, GetDatabasePassword()) &&
         !m_messages) {
         m_messages = std::make_unique<CIMsgStoredProc>(*m_database);
     }
 }
 
 void CNerithObject::ShowStartupScreens() {
-    m_app.GetDialogs().RunStartupScreens(*this);
+    m_app.GetDialogs().RunStartupScreens(DialogContext());
 }
 
 bool CNerithObject::IsDirty() {
@@ -324,8 +379,15 @@ bool CNerithObject::IsDirty() {
 
 void CNerithObject::OnInfoCommand(InfoCommand command) {
     if (const char* category = CategoryOf(command)) {
-        ShowInformationPage(category);
+        m_pages->ShowPage(category);
     }
+}
+
+bool CNerithObject::HasSpecialityValves() {
+    CQuery query(*m_database, queries::kValvesNotAvail);
+    IRecordset records(*m_database);
+    records.Open(query);
+    return !records.IsEOF();
 }
 
 void CNerithObject::SetUserMenuIds(int specialityValves, int interchange, int unitConversion) {
@@ -338,13 +400,13 @@ void CNerithObject::OnUserMenuCommand(int commandId) {
     if (commandId < 0) {
         return;
     }
-    IWizardDialogs& dialogs = m_app.GetDialogs();
+    ISelectionDialogs& dialogs = m_app.GetDialogs();
     if (commandId == m_specialityValvesId) {
-        dialogs.RunSpecialityValves(*this);
+        dialogs.RunSpecialityValves(DialogContext());
     } else if (commandId == m_interchangeId) {
-        dialogs.RunInterchange(*this);
+        dialogs.RunInterchange(DialogContext());
     } else if (commandId == m_unitConversionId) {
-        dialogs.RunUnitConversion(*this);
+        dialogs.RunUnitConversion(DialogContext());
     }
 }
 
@@ -353,7 +415,7 @@ std::string CNerithObject::GetTipsFilePath() {
 }
 
 bool CNerithObject::Initialize() {
-    if (!SetUpFramework()) {
+    if (!SetUpFramework() || !IsAbsolutePath(m_app.GetNetPath())) {
         return false;
     }
     if (!m_database->Open(m_app.GetNetPath(), kDatabaseName, true, true, GetDatabasePassword())) {
@@ -361,46 +423,6 @@ bool CNerithObject::Initialize() {
     }
     m_messages = std::make_unique<CIMsgStoredProc>(*m_database);
     return true;
-}
-
-std::optional<std::string> CNerithObject::LookUpRefHelpName(const std::string& category) {
-    IRecordset recordset(*m_database);
-    recordset.Open(OpenType::Dynaset,
-                   "SELECT * FROM RefHelpNames WHERE Category = " + QuotedSqlText(category),
-                   kOpenReadOnly);
-    std::optional<std::string> name;
-    if (!recordset.IsEOF()) {
-        recordset.MoveFirst();
-        name = recordset.GetString(1);
-    }
-    recordset.Close();
-    return name;
-}
-
-bool CNerithObject::ShowInformationPage(const std::string& category) {
-    const std::optional<std::string> name = LookUpRefHelpName(category);
-    if (!name || name->empty()) {
-        return false;
-    }
-    if (EndsWithNoCase(*name, "hlp")) {
-        return Messages().ShowHelp(JoinPath(m_app.GetNetPath(), *name), 0, "");
-    }
-    if (EndsWithNoCase(*name, "pdf")) {
-        return Messages().OpenDocument(JoinPath(m_app.GetReferenceDir(), *name));
-    }
-    return false;
-}
-
-bool CNerithObject::ShowReferencePage() {
-    return ShowInformationPage("Reference");
-}
-
-bool CNerithObject::ShowDialogHelp(int templateId) {
-    const std::optional<std::string> name = LookUpRefHelpName("HELP");
-    if (!name || name->empty()) {
-        return false;
-    }
-    return Messages().ShowHelp(JoinPath(m_app.GetNetPath(), *name), templateId, "");
 }
 
 double CNerithObject::ConvertFlowFactor(double value, const std::string& fromUnit,

@@ -5,18 +5,21 @@
 #include <optional>
 #include <string>
 
+#include "app/SelectionDialogs.h"
 #include "app/VeritomObject.h"
-#include "app/WizardDialogs.h"
+#include "data/DialogContext.h"
+#include "model/ValveObject.h"
 
 namespace veritom {
 
 class CIMsgStoredProc;
-class CProd_ValveObject;
+class CInformationPages;
 class IDatabase;
 
 // The selection object of the Morvane Valve product: the four panel buttons, the brand
-// texts and file settings, the selection database and message catalogue, the answers of the
-// Valve Type step (which it runs itself) and the workflow that runs the later steps.
+// texts and file settings, the selection database and message catalogue, the Valve Type
+// step (which it runs itself) and the workflow that runs the later steps and keeps the
+// answers.
 class CNerithObject : public CVeritomObject {
 public:
     static constexpr int kButtonCount = 4;
@@ -29,6 +32,8 @@ public:
 
     std::string GetDatabasePassword() override;
     void OnUpdateViewSelectionReport(CCmdUI& cmdUI) override;
+    void OnViewSelectionReport() override;
+    void OnFilePrintSelection(bool withPrintDialog) override;
     int ViewReferenceTopic(const std::string& strFilePathName) override;
     bool IsSelectionComplete() override;
     bool AddToOrderPad() override;
@@ -44,9 +49,13 @@ public:
     std::string GetFileFilter() override;
     std::string GetApplicationName() override;
     bool NewData() override;
-    // Reads the whole file before anything is replaced: a file of another version, a damaged
-    // or a cut-short file leaves the current selection as it was.
+    // Reads the whole file before anything is replaced: a file of another kind or version, a
+    // damaged or a cut-short file leaves the current selection as it was.
+    std::unique_ptr<CPendingSelection> ReadData(const std::string& path) override;
+    bool ApplyData(std::unique_ptr<CPendingSelection> selection) override;
     bool LoadData(const std::string& path) override;
+    // The new language's selection database must be there before anything is switched.
+    bool CanSwitchLanguage(const LanguageInfo& language) override;
     bool SaveData(const std::string& path) override;
     void LanguageSwitched() override;
     void ShowStartupScreens() override;
@@ -63,31 +72,30 @@ public:
     CIMsgStoredProc* GetMessageCatalogue() { return m_messages.get(); }
     // Nullptr until Valve Type has been confirmed.
     CProd_ValveObject* GetWorkflow() { return m_workflow.get(); }
-    // Replaces the workflow by a fresh one; false when there is none afterwards.
-    bool CreateWorkflow();
+    // Replaces the workflow by a fresh one starting from the Valve Type answers; false when
+    // there is none afterwards.
+    bool CreateWorkflow(const CValveTypeAnswers& answers);
+    // What the dialogs borrow: the database, the pages and the verification switch.
+    CDialogContext DialogContext();
 
     // True when step may run: no workflow yet, a step at or beyond the highest reached, or
     // the user agreed in the Reselection Notice.
     bool CheckReselection(int step);
 
-    const CValveTypeAnswers& GetValveTypeAnswers() const { return m_answers; }
-    CValveTypeAnswer GetFunctionType() const { return m_answers.functionType; }
-    CValveTypeAnswer GetFlowPattern() const { return m_answers.flowPattern; }
-    CValveTypeAnswer GetOption() const { return m_answers.option; }
+    // The Valve Type answers, kept by the workflow's record; empty before the first step.
+    CValveTypeAnswers GetValveTypeAnswers() const;
     std::int32_t GetHighestStep() const { return m_highestStep; }
     // The Valve Type step's summary of answers.
     static std::string ValveTypeDescription(const CValveTypeAnswers& answers);
 
+    // Whether the database lists speciality valves (the Reference menu offers them then).
+    bool HasSpecialityValves();
+
     // The ids the application gave the run-time menu items it added.
     void SetUserMenuIds(int specialityValves, int interchange, int unitConversion);
 
-    // The page of a "RefHelpNames" category: a help file from NetPath or a PDF from the
-    // language's Reference Dir. False when there is none to show.
-    bool ShowInformationPage(const std::string& category);
-    // The Reference button of the wizard dialogs.
-    bool ShowReferencePage();
-    // The Help button of the wizard dialogs: the help file at the dialog's template id.
-    bool ShowDialogHelp(int templateId);
+    // The reference, help and information pages of "RefHelpNames".
+    CInformationPages& Pages() { return *m_pages; }
 
     // Between "Cv" and "Kv" (flow in litres per minute); any other pair is returned unchanged.
     static double ConvertFlowFactor(double value, const std::string& fromUnit,
@@ -96,13 +104,17 @@ public:
 private:
     bool RunValveTypeStep();
     bool RunWorkflowStep(int nID);
-    std::optional<std::string> LookUpRefHelpName(const std::string& category);
+    CProd_ValveObject::Services WorkflowServices();
+    // The selection database of a language: NetPath, the base name, the code and ".mdb".
+    std::string DatabasePath(const std::string& languageCode) const;
+    // Says why the database is closed: no usable NetPath, or the file it names.
+    void ShowDatabaseUnavailable();
     void ShowLoadFailure(int stringId, const std::string& path);
 
     std::unique_ptr<IDatabase> m_database;
+    std::unique_ptr<CInformationPages> m_pages;
     std::unique_ptr<CIMsgStoredProc> m_messages;
     std::unique_ptr<CProd_ValveObject> m_workflow;
-    CValveTypeAnswers m_answers;
     std::int32_t m_highestStep = 0;
     bool m_modified = false;
     int m_specialityValvesId = -1;

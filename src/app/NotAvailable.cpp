@@ -1,6 +1,6 @@
 #include "NotAvailable.h"
 
-#include "app/ShellStrings.h"
+#include "app/AppStrings.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"

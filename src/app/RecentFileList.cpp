@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/ConfigStore.h"
+#include "base/ConfigStore.h"
 
 namespace veritom {
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <iterator>
 
 #include "app/AppConfiguration.h"
+#include "app/AppStrings.h"
 #include "base/Archive.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
@@ -21,9 +23,6 @@
 namespace veritom {
 
 namespace {
-
-constexpr int kStringLanguageNotInstalled = 209;
-constexpr int kStringLanguageSwitched = 32818;
 
 constexpr std::size_t kCodeOffset = 0;
 constexpr std::size_t kCodeSize = 3;
@@ -52,6 +51,17 @@ void PutText(HeaderBytes& bytes, std::size_t offset, std::size_t size, const std
         --length;
     }
     std::memcpy(bytes.data() + offset, stored.data(), length);
+}
+
+bool EndsInside(const HeaderBytes& bytes, std::size_t offset, std::size_t size) {
+    return std::memchr(bytes.data() + offset, 0, size) != nullptr;
+}
+
+bool IsLanguageCode(const HeaderBytes& bytes) {
+    const std::size_t length = strnlen(reinterpret_cast<const char*>(bytes.data()), kCodeSize);
+    return length < kCodeSize &&
+           std::all_of(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length),
+                       [](std::uint8_t c) { return std::isalpha(c) && c < 0x80; });
 }
 
 std::string GetText(const HeaderBytes& bytes, std::size_t offset, std::size_t size) {
@@ -102,6 +112,8 @@ void CSelectionFileHeader::Transfer(CArchive& ar) {
         return;
     }
     ar.TransferBytes(bytes.data(), bytes.size());
+    wellFormed = IsLanguageCode(bytes) && EndsInside(bytes, kNameOffset, kNameSize) &&
+                 EndsInside(bytes, kApplicationOffset, kApplicationSize);
     languageCode = GetText(bytes, kCodeOffset, kCodeSize);
     languageName = GetText(bytes, kNameOffset, kNameSize);
     applicationName = GetText(bytes, kApplicationOffset, kApplicationSize);
@@ -145,6 +157,9 @@ SelectionFileStatus LoadSelectionFile(const std::vector<std::uint8_t>& bytes,
     if (ar.Failed()) {
         return SelectionFileStatus::Damaged;
     }
+    if (!header.wellFormed) {
+        return SelectionFileStatus::NotASelectionFile;
+    }
     if (!header.HasValidMarks()) {
         return SelectionFileStatus::WrongMarks;
     }
@@ -184,22 +199,30 @@ CSelectionLanguageCheck CheckSelectionLanguage(const CSelectionFileHeader& heade
     }
     for (std::size_t i = 0; i < languages.size(); ++i) {
         if (languages[i].code == header.languageCode) {
-            check.action = CSelectionLanguageCheck::Action::SwitchThenOpen;
-            check.languageIndex = static_cast<int>(i);
-            MessageBox(Format(LoadString(kStringLanguageSwitched),
-                              CAppConfiguration::DisplayName(languages[i])));
+            const MsgAnswer answer =
+                MessageBox(Format(LoadString(ids::kLanguageSwitched),
+                                  CAppConfiguration::DisplayName(languages[i])),
+                           MsgButtons::OkCancel, MsgIcon::Information);
+            if (answer == MsgAnswer::Ok) {
+                check.action = CSelectionLanguageCheck::Action::SwitchThenOpen;
+                check.languageIndex = static_cast<int>(i);
+            } else {
+                check.action = CSelectionLanguageCheck::Action::Refuse;
+            }
             return check;
         }
     }
-    // The name comes from this installation's strings; a file from elsewhere may carry an
-    // id that has none here, and then its own stored name serves.
-    std::string name = header.languageStringId > 0 ? LoadString(header.languageStringId) : "";
-    if (name.empty()) {
-        name = header.languageName;
-    }
     check.action = CSelectionLanguageCheck::Action::Refuse;
-    MessageBox(Format(LoadString(kStringLanguageNotInstalled), name));
+    MessageBox(Format(LoadString(ids::kLanguageNotInstalled), RefusedLanguageName(header)));
     return check;
+}
+
+std::string RefusedLanguageName(const CSelectionFileHeader& header) {
+    const int id = header.languageStringId;
+    std::string name = id >= ids::kLanguageNameFirst && id <= ids::kLanguageNameLast
+                           ? LoadString(id)
+                           : std::string();
+    return name.empty() ? LoadString(ids::kAnotherLanguage) : name;
 }
 
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {

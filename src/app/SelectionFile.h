@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/LanguageInfo.h"
-#include "app/WizardDialogs.h"
+#include "base/ValveTypeAnswer.h"
 
 namespace veritom {
 
@@ -27,6 +27,9 @@ struct CSelectionFileHeader {
     std::int32_t mark1 = kMark1;
     std::int32_t mark2 = kMark2;
     std::int32_t languageStringId = 0;
+    // Read from a file: every text field ends inside its place and the language code is at
+    // most two ASCII letters. A file of another kind almost never passes.
+    bool wellFormed = true;
 
     bool HasValidMarks() const { return mark1 == kMark1 && mark2 == kMark2; }
     // Writes or reads the raw header; reserved bytes are written as zeros and not read.
@@ -46,9 +49,19 @@ struct CSelectionFileFields {
 
 enum class SelectionFileStatus {
     Ok,
-    Unreadable,  // the file could not be opened or read
-    WrongMarks,  // a header of another version
-    Damaged,     // cut short, inconsistent, or with bytes left over
+    Unreadable,         // the file could not be opened or read
+    NotASelectionFile,  // the header is not one of ours
+    WrongMarks,         // a header of another version
+    Damaged,            // cut short, inconsistent, or with bytes left over
+};
+
+// A selection file read whole and checked, not yet the current selection: the language check
+// and a language switch happen between reading and applying, so a file that turns out to be
+// damaged never costs the current selection.
+struct CPendingSelection {
+    virtual ~CPendingSelection() = default;
+    std::string path;
+    CSelectionFileHeader header;
 };
 
 // The whole file: header, fields, then the workflow's Serialize.
@@ -56,7 +69,8 @@ std::vector<std::uint8_t> StoreSelectionFile(const CSelectionFileHeader& header,
                                              const CSelectionFileFields& fields,
                                              CProd_BaseObject& workflow);
 // Reads all of bytes into header, fields and workflow (a fresh object the caller discards
-// unless the result is Ok). The marks are checked before anything else is read.
+// unless the result is Ok). The header's form, then its marks, are checked before anything
+// else is read.
 SelectionFileStatus LoadSelectionFile(const std::vector<std::uint8_t>& bytes,
                                       CSelectionFileHeader& header, CSelectionFileFields& fields,
                                       CProd_BaseObject& workflow);
@@ -68,13 +82,16 @@ std::optional<CSelectionFileHeader> ReadSelectionFileHeader(const std::string& p
 // What Open does about the language a file was saved in.
 struct CSelectionLanguageCheck {
     enum class Action {
-        Open,            // the current language: open at once
-        Refuse,          // not installed here: string 209 was shown
-        SwitchThenOpen,  // installed: string 32818 was shown; switch to languageIndex first
+        Open,    // the current language: open at once
+        Refuse,  // not installed here (string 209 was shown), or the user declined the switch
+        SwitchThenOpen,  // installed: string 32818 was confirmed; switch to languageIndex first
     };
     Action action = Action::Open;
     int languageIndex = -1;
 };
+// The name of a file's language in a refusal: the name of its string id when that id is one
+// of the language names, else "another language" (the stored name may be anything).
+std::string RefusedLanguageName(const CSelectionFileHeader& header);
 CSelectionLanguageCheck CheckSelectionLanguage(const CSelectionFileHeader& header,
                                                const std::string& currentCode,
                                                const std::vector<LanguageInfo>& languages);

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/ConfigStore.h"
+#include "app/AppStrings.h"
+#include "app/SelectionDialogs.h"
+#include "app/SelectionFile.h"
 #include "app/VeritomAppInterface.h"
-#include "app/WizardDialogs.h"
+#include "base/ConfigStore.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
 #include "base/NameMatch.h"
@@ -16,8 +18,6 @@ namespace veritom {
 
 namespace {
 
-constexpr int kStringFailedToSetPath = 645;
-constexpr int kStringNotValidSelectionFile = 129;
 constexpr int kTemplateSelectionCompletedCad = 207;
 constexpr int kTemplateSelectionCompleted = 208;
 constexpr const char* kFileSaveOpenPath = "FileSaveOpenPath";
@@ -169,6 +169,20 @@ bool CVeritomObject::LoadData(const std::string&) {
     return false;
 }
 
+std::unique_ptr<CPendingSelection> CVeritomObject::ReadData(const std::string&) {
+    MustDefine("ReadData()");
+    return nullptr;
+}
+
+bool CVeritomObject::ApplyData(std::unique_ptr<CPendingSelection>) {
+    MustDefine("ApplyData()");
+    return false;
+}
+
+bool CVeritomObject::CanSwitchLanguage(const LanguageInfo&) {
+    return true;
+}
+
 bool CVeritomObject::SaveData(const std::string&) {
     MustDefine("SaveData()");
     return false;
@@ -245,7 +259,7 @@ bool CVeritomObject::SetFileSaveOpenPath(const std::string& folder) {
                                            kFileSaveOpenPath, folder)) {
         return true;
     }
-    MessageBox(LoadString(kStringFailedToSetPath), MsgButtons::Ok, MsgIcon::Warning);
+    MessageBox(LoadString(ids::kFailedToSetPath), MsgButtons::Ok, MsgIcon::Warning);
     return false;
 }
 
@@ -270,7 +284,7 @@ bool CVeritomObject::CheckSelectionFileName(const std::string& path) {
     if (IsSelectionFileName(path)) {
         return true;
     }
-    MessageBox(Format(LoadString(kStringNotValidSelectionFile), path, GetApplicationName()));
+    MessageBox(Format(LoadString(ids::kNotValidSelectionFile), path, GetApplicationName()));
     return false;
 }
 
@@ -280,6 +294,16 @@ void CVeritomObject::SelectionCompleted() {
     }
     m_app.GetDialogs().RunSelectionCompleted(
         *this, IsCADSupported() ? kTemplateSelectionCompletedCad : kTemplateSelectionCompleted);
+}
+
+void CVeritomObject::SetCompletionFlags(bool on) {
+    m_selectionComplete = on;
+    m_orderPadReady = on;
+    m_spare = on;
+}
+
+void CVeritomObject::RedrawMainWindow() {
+    m_app.RedrawMainWindow();
 }
 
 bool CVeritomObject::IsVerificationMode() const {

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/CmdUI.h"
+#include "model/WorkflowOwner.h"
 
 namespace veritom {
 
 class IVeritomApp;
 class CProd_BaseObject;
+struct CPendingSelection;
+struct LanguageInfo;
 
 // The information, help and reference menu commands that the selection object serves.
 enum class InfoCommand {
@@ -37,10 +41,10 @@ constexpr unsigned DT_NOPREFIX = 0x0800;
 // nearly every menu command to it. The framework's versions of the operations a product
 // must supply show "You must define a ... method in your class derived from
 // CVeritomObject." so a missing one is noticed on first use.
-class CVeritomObject {
+class CVeritomObject : public IWorkflowOwner {
 public:
     explicit CVeritomObject(IVeritomApp& app);
-    virtual ~CVeritomObject();
+    ~CVeritomObject() override;
     CVeritomObject(const CVeritomObject&) = delete;
     CVeritomObject& operator=(const CVeritomObject&) = delete;
 
@@ -73,6 +77,12 @@ public:
     virtual std::string GetApplicationName();
     virtual bool NewData();
     virtual bool LoadData(const std::string& path);
+    // Loading in two steps, so that nothing changes before the whole file has been read and
+    // checked: ReadData says what is wrong and returns nothing; ApplyData makes it current.
+    virtual std::unique_ptr<CPendingSelection> ReadData(const std::string& path);
+    virtual bool ApplyData(std::unique_ptr<CPendingSelection> selection);
+    // Whether everything the product needs in language is there; says what is missing.
+    virtual bool CanSwitchLanguage(const LanguageInfo& language);
     virtual bool SaveData(const std::string& path);
     virtual void LanguageSwitched();
     virtual void ShowStartupScreens();
@@ -115,6 +125,10 @@ public:
     const std::string& GetCurrentFileName() const { return m_currentFileName; }
     void SetCurrentFileName(const std::string& name) { m_currentFileName = name; }
     IVeritomApp& App() { return m_app; }
+
+    // IWorkflowOwner: the three flag bytes together, and the main window.
+    void SetCompletionFlags(bool on) override;
+    void RedrawMainWindow() override;
 
     // The flag bytes, set and cleared by the product's workflow.
     void SetSelectionComplete(bool on) { m_selectionComplete = on; }

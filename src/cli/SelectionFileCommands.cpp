@@ -4,6 +4,7 @@
 
 #include "CliCommand.h"
 #include "CliOutput.h"
+#include "app/AppStrings.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
 #include "base/Format.h"
@@ -13,10 +14,6 @@
 namespace veritom::cli {
 
 namespace {
-
-constexpr int kStringConflictingVersion = 239;
-constexpr int kStringCannotRead = 6400;
-constexpr int kStringDamaged = 6401;
 
 // One item a line even when a text holds a tab or a line break.
 
@@ -64,7 +61,7 @@ int DumpSelectionFile(const Args& args) {
     const std::string& path = args[0];
     std::vector<std::uint8_t> bytes;
     if (!ReadFileBytes(path, bytes)) {
-        std::cerr << Format(LoadString(kStringCannotRead), path) << '\n';
+        std::cerr << Format(LoadString(ids::kCannotRead), path) << '\n';
         return 1;
     }
     CSelectionFileHeader header;
@@ -73,12 +70,17 @@ int DumpSelectionFile(const Args& args) {
     switch (LoadSelectionFile(bytes, header, fields, workflow)) {
         case SelectionFileStatus::Ok:
             break;
+        case SelectionFileStatus::NotASelectionFile:
+            std::cerr << Format(LoadString(ids::kNotValidSelectionFile), path,
+                                std::string(CNerithObject::kApplicationName))
+                      << '\n';
+            return 1;
         case SelectionFileStatus::WrongMarks:
-            std::cerr << LoadString(kStringConflictingVersion) << '\n';
+            std::cerr << LoadString(ids::kConflictingVersion) << '\n';
             return 1;
         case SelectionFileStatus::Unreadable:
         case SelectionFileStatus::Damaged:
-            std::cerr << Format(LoadString(kStringDamaged), path) << '\n';
+            std::cerr << Format(LoadString(ids::kDamagedNothingKept), path) << '\n';
             return 1;
     }
     PrintHeader(header);

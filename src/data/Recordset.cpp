@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "base/Format.h"
@@ -10,6 +11,7 @@
 #include "data/DaoException.h"
 #include "data/DataStrings.h"
 #include "data/Database.h"
+#include "data/Query.h"
 #include "data/QueryDef.h"
 #include "data/Statement.h"
 
@@ -26,6 +28,22 @@ void IRecordset::Open(IQueryDef& query, OpenType, int) {
     m_fieldCount = static_cast<std::int32_t>(m_snapshot.fieldNames.size());
     m_position = 0;
     m_open = true;
+}
+
+void IRecordset::Open(CQuery& query, OpenType type, int options) {
+    Open(static_cast<IQueryDef&>(query), type, options);
+    ResolveDeclaredFields(query.Info());
+}
+
+void IRecordset::ResolveDeclaredFields(const CQueryInfo& info) {
+    m_declaredQuery = info.id;
+    m_declaredPositions.clear();
+    for (const QueryField& field : info.fields) {
+        const bool byPosition = field.name.empty();
+        const bool inResult = byPosition && field.position >= 0 && field.position < m_fieldCount;
+        m_declaredPositions.push_back(byPosition ? (inResult ? field.position : -1)
+                                                 : FindFieldPosition(field.name));
+    }
 }
 
 void IRecordset::Open(OpenType, const std::string& sql, int) {
@@ -47,6 +65,8 @@ void IRecordset::Open(OpenType, const std::string& sql, int) {
 
 void IRecordset::Close() {
     m_open = false;
+    m_declaredQuery = 0;
+    m_declaredPositions.clear();
     m_snapshot = CSnapshot();
     m_fieldCount = 0;
     m_position = 0;
@@ -195,6 +215,49 @@ DateTime IRecordset::GetDateTime(int position) const {
     return value ? AsDateTime(*value) : DateTime();
 }
 
+int IRecordset::DeclaredPosition(FieldRef field, std::initializer_list<FieldRead> reads) const {
+    RequireOpen();
+    const bool readAsDeclared = std::find(reads.begin(), reads.end(), field.read) != reads.end();
+    if (field.query != m_declaredQuery || field.index >= m_declaredPositions.size() ||
+        !readAsDeclared) {
+        throw CDaoException(SQLITE_MISUSE, m_source,
+                            Format(LoadString(ids::kEngineUndeclaredUse), m_source));
+    }
+    const int position = m_declaredPositions[field.index];
+    if (position < 0) {
+        throw CDaoException(SQLITE_NOTFOUND, m_source,
+                            Format(LoadString(ids::kEngineNoSuchField), m_source));
+    }
+    return position;
+}
+
+const CFieldValue& IRecordset::GetFieldValue(FieldRef field) const {
+    return GetFieldValue(DeclaredPosition(
+        field, {FieldRead::Text, FieldRead::Int, FieldRead::Number, FieldRead::Bytes}));
+}
+
+std::string IRecordset::GetString(FieldRef field) const {
+    return GetString(DeclaredPosition(field, {FieldRead::Text}));
+}
+
+std::int32_t IRecordset::GetInt(FieldRef field) const {
+    return GetInt(DeclaredPosition(field, {FieldRead::Int}));
+}
+
+double IRecordset::GetDouble(FieldRef field) const {
+    return GetDouble(DeclaredPosition(field, {FieldRead::Number, FieldRead::Int}));
+}
+
+float IRecordset::GetFloat(FieldRef field) const {
+    return GetFloat(DeclaredPosition(field, {FieldRead::Number, FieldRead::Int}));
+}
+
+ByteArray IRecordset::GetBytes(FieldRef field) const {
+    ByteArray bytes;
+    CopyBinaryToGlobal(GetFieldValue(DeclaredPosition(field, {FieldRead::Bytes})), bytes);
+    return bytes;
+}
+
 bool IRecordset::CopyBinaryToGlobal(const CFieldValue& value, ByteArray& block) {
     const ByteArray* bytes = value.Get<ByteArray>();
     if (!bytes) {
@@ -233,8 +296,7 @@ const CFieldValue* IRecordset::FieldAt(int position, const char* outOfRange) con
     return &row[static_cast<std::size_t>(position)];
 }
 
-int IRecordset::FieldPosition(const std::string& name) const {
-    RequireOpen();
+int IRecordset::FindFieldPosition(std::string_view name) const {
     int caseInsensitiveMatch = -1;
     for (int i = 0; i < m_fieldCount; ++i) {
         const std::string& field = m_snapshot.fieldNames[static_cast<std::size_t>(i)];
@@ -245,11 +307,17 @@ int IRecordset::FieldPosition(const std::string& name) const {
             caseInsensitiveMatch = i;
         }
     }
-    if (caseInsensitiveMatch < 0) {
+    return caseInsensitiveMatch;
+}
+
+int IRecordset::FieldPosition(const std::string& name) const {
+    RequireOpen();
+    const int position = FindFieldPosition(name);
+    if (position < 0) {
         throw CDaoException(SQLITE_NOTFOUND, m_source,
                             Format(LoadString(ids::kEngineNoSuchField), name));
     }
-    return caseInsensitiveMatch;
+    return position;
 }
 
 std::string IRecordset::AsString(const CFieldValue& value) const {

@@ -4,10 +4,12 @@
 #include <string>
 
 #include "data/FieldValue.h"
+#include "data/QueryDecl.h"
 #include "data/Snapshot.h"
 
 namespace veritom {
 
+class CQuery;
 class IDatabase;
 class IQueryDef;
 
@@ -29,6 +31,9 @@ public:
     // Runs query with the parameters set on it. An open recordset is closed first, so one
     // recordset serves a dialog's successive queries.
     void Open(IQueryDef& query, OpenType type = OpenType::Snapshot, int options = 0);
+    // Runs a declared query and finds its declared fields' positions once, for the getters
+    // that take a field handle.
+    void Open(CQuery& query, OpenType type = OpenType::Snapshot, int options = 0);
     // Runs a statement text of the engine (fixed lookups such as "RefHelpNames").
     void Open(OpenType type, const std::string& sql, int options = 0);
     void Close();
@@ -67,6 +72,16 @@ public:
     DateTime GetDateTime(const std::string& name) const;
     DateTime GetDateTime(int position) const;
 
+    // The declared fields of the query opened last, read the way they are declared: a
+    // handle of another query or read another way is the caller's fault and raises
+    // CDaoException, as does a declared field the result lacks.
+    const CFieldValue& GetFieldValue(FieldRef field) const;
+    std::string GetString(FieldRef field) const;
+    std::int32_t GetInt(FieldRef field) const;
+    double GetDouble(FieldRef field) const;
+    float GetFloat(FieldRef field) const;
+    ByteArray GetBytes(FieldRef field) const;
+
     // Copies a byte-array value into block, which the caller owns. Any other kind returns
     // false and leaves block untouched.
     static bool CopyBinaryToGlobal(const CFieldValue& value, ByteArray& block);
@@ -82,6 +97,10 @@ private:
     // The value at position, or nullptr after reporting outOfRange to OnFieldError.
     const CFieldValue* FieldAt(int position, const char* outOfRange) const;
     int FieldPosition(const std::string& name) const;
+    // The position of a name, exact match first, or -1.
+    int FindFieldPosition(std::string_view name) const;
+    void ResolveDeclaredFields(const CQueryInfo& info);
+    int DeclaredPosition(FieldRef field, std::initializer_list<FieldRead> reads) const;
 
     std::string AsString(const CFieldValue& value) const;
     std::int32_t AsInteger(const CFieldValue& value, const char* mismatch) const;
@@ -96,6 +115,8 @@ private:
     bool m_open = false;
     std::int32_t m_fieldCount = 0;
     std::int64_t m_position = 0;  // -1 before the first record, the row count after the last
+    std::uint32_t m_declaredQuery = 0;
+    std::vector<int> m_declaredPositions;  // by declared field index; -1: not in the result
 };
 
 }  // namespace veritom

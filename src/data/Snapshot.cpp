@@ -2,8 +2,11 @@
 
 #include <sqlite3.h>
 
+#include "base/Format.h"
+#include "base/StringTable.h"
 #include "data/ColumnReader.h"
 #include "data/DaoException.h"
+#include "data/DataStrings.h"
 
 namespace veritom {
 
@@ -30,12 +33,18 @@ std::vector<CFieldValue> CurrentRow(sqlite3_stmt* statement, int columns) {
 
 }  // namespace
 
-CSnapshot ReadSnapshot(sqlite3_stmt* statement, const std::string& source) {
+CSnapshot ReadSnapshot(sqlite3_stmt* statement, const std::string& source, std::size_t maxRows) {
     CSnapshot snapshot;
     snapshot.fieldNames = ColumnNames(statement);
     const int columns = static_cast<int>(snapshot.fieldNames.size());
     int rc = SQLITE_OK;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        if (snapshot.rows.size() == maxRows) {
+            sqlite3_reset(statement);
+            throw CDaoException(
+                SQLITE_TOOBIG, source,
+                Format(LoadString(ids::kEngineTooManyRows), static_cast<long long>(maxRows)));
+        }
         snapshot.rows.push_back(CurrentRow(statement, columns));
     }
     if (rc != SQLITE_DONE) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,13 @@ struct CSnapshot {
     std::vector<std::vector<CFieldValue>> rows;
 };
 
-// Steps statement to its end and resets it. An engine error raises CDaoException with
-// source as its source.
-CSnapshot ReadSnapshot(sqlite3_stmt* statement, const std::string& source);
+// Far above the largest list of the catalogue: a query that returns more has gone wrong
+// (a damaged or tampered database) and must not fill the memory.
+inline constexpr std::size_t kSnapshotRowLimit = 5'000'000;
+
+// Steps statement to its end and resets it. An engine error, or more rows than maxRows,
+// raises CDaoException with source as its source.
+CSnapshot ReadSnapshot(sqlite3_stmt* statement, const std::string& source,
+                       std::size_t maxRows = kSnapshotRowLimit);
 
 }  // namespace veritom

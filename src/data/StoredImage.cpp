@@ -1,7 +1,8 @@
 #include "StoredImage.h"
 
-#include "data/QD.h"
+#include "data/Query.h"
 #include "data/Recordset.h"
+#include "data/StoredQueries.h"
 
 namespace veritom {
 
@@ -9,16 +10,17 @@ std::optional<ByteArray> FetchStoredImage(IDatabase& db, const std::string& imag
     if (imageName.empty()) {
         return std::nullopt;
     }
-    QD query(db, "qGetImage");
-    query.SetParam("[parImageName]", imageName);
+    constexpr auto& q = queries::kGetImage;
+    CQuery query(db, q);
+    query.Set(q.Param("[parImageName]"), imageName);
     IRecordset records(db);
     records.Open(query);
     if (records.IsBOF()) {
         return std::nullopt;
     }
     records.MoveFirst();
-    ByteArray bytes;
-    if (!IRecordset::CopyBinaryToGlobal(records.GetFieldValue("Image"), bytes) || bytes.empty()) {
+    ByteArray bytes = records.GetBytes(q.Field("Image"));
+    if (bytes.empty()) {
         return std::nullopt;
     }
     return bytes;

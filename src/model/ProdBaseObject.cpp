@@ -1,17 +1,13 @@
 #include "ProdBaseObject.h"
 
-#include "app/VeritomObject.h"
 #include "base/Archive.h"
 #include "base/MessageSink.h"
+#include "model/WorkflowOwner.h"
 
 namespace veritom {
 
-CProd_BaseObject::CProd_BaseObject(CVeritomObject& owner) : m_owner(&owner) {
-    CProd_BaseObject::Reset();
-}
-
-CProd_BaseObject::CProd_BaseObject(int buttonCount)
-    : m_buttonCount(buttonCount < 0 ? 0 : buttonCount) {
+CProd_BaseObject::CProd_BaseObject(int buttonCount, IWorkflowOwner* owner)
+    : m_owner(owner), m_buttonCount(buttonCount < 0 ? 0 : buttonCount) {
     CProd_BaseObject::Reset();
 }
 
@@ -32,10 +28,6 @@ void CProd_BaseObject::SerializeSteps(CArchive& ar) {
 }
 
 void CProd_BaseObject::Reset() {
-    if (m_owner) {
-        const int count = m_owner->GetNumberOfButtons();
-        m_buttonCount = count < 0 ? 0 : count;
-    }
     m_stepTexts.assign(static_cast<std::size_t>(m_buttonCount) + 1, std::string());
 }
 
@@ -100,9 +92,7 @@ void CProd_BaseObject::ClearStepTexts(int n) {
 
 void CProd_BaseObject::SetOwnerCompletionFlags(bool on) {
     if (m_owner) {
-        m_owner->SetSelectionComplete(on);
-        m_owner->SetOrderPadReady(on);
-        m_owner->SetSpare(on);
+        m_owner->SetCompletionFlags(on);
     }
 }
 

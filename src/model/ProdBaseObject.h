@@ -10,24 +10,22 @@ namespace veritom {
 
 class CArchive;
 class CProd_BaseData;
-class CVeritomObject;
+class IWorkflowOwner;
 
 // The product-neutral part of a selection workflow: the step reached, the summary text of
 // every step shown beside its panel button, and the step operations a product fills in.
 class CProd_BaseObject {
 public:
-    // owner supplies the number of buttons and the flags the steps set; it is not owned.
-    explicit CProd_BaseObject(CVeritomObject& owner);
-    // A workflow without a running application (a selection file read by a tool), with
-    // buttonCount buttons.
-    explicit CProd_BaseObject(int buttonCount);
+    // buttonCount panel buttons; owner, not owned, takes the flags the steps set (none for a
+    // selection file read by a tool).
+    explicit CProd_BaseObject(int buttonCount, IWorkflowOwner* owner = nullptr);
     virtual ~CProd_BaseObject();
     CProd_BaseObject(const CProd_BaseObject&) = delete;
     CProd_BaseObject& operator=(const CProd_BaseObject&) = delete;
 
     // The workflow's part of a selection file.
     virtual void Serialize(CArchive& ar);
-    // Button count from the owner; every step text empty.
+    // Every step text empty.
     virtual void Reset();
     // The steps behind buttons 2 to 6; nonzero when the step was completed.
     virtual int DoButtonDialog_2();
@@ -53,7 +51,7 @@ public:
     void ClearStepTexts(int n);
     const std::vector<std::string>& GetStepTexts() const { return m_stepTexts; }
 
-    CVeritomObject* GetOwner() const { return m_owner; }
+    IWorkflowOwner* GetOwner() const { return m_owner; }
 
 protected:
     // StepReached, then the texts 0 to the button count.
@@ -64,7 +62,7 @@ protected:
 private:
     void ShowMissingStep(int digit) const;
 
-    CVeritomObject* m_owner = nullptr;
+    IWorkflowOwner* m_owner = nullptr;
     std::int32_t m_stepReached = 0;
     int m_buttonCount = 0;
     std::vector<std::string> m_stepTexts;

@@ -1,26 +1,22 @@
 #include "ValveObject.h"
 
-#include "app/NerithObject.h"
-#include "app/VeritomAppInterface.h"
-#include "app/WizardDialogs.h"
 #include "base/Archive.h"
+#include "base/DialogResult.h"
 #include "base/Format.h"
 #include "base/Links.h"
 #include "base/StringTable.h"
 #include "data/Database.h"
-#include "data/QD.h"
+#include "data/Query.h"
 #include "data/Recordset.h"
+#include "data/StoredQueries.h"
+#include "model/ModelStrings.h"
+#include "model/StepDialogs.h"
+#include "model/WorkflowOwner.h"
 
 namespace veritom {
 
 namespace {
 
-constexpr int kStringPortConnectionSize = 235;
-constexpr int kStringFluidIs = 237;
-constexpr int kStringCvRating = 256;
-constexpr int kStringKvRating = 270;
-constexpr int kStringControlInputSignal = 279;
-constexpr int kStringCalculatedCv = 6403;
 constexpr const char* kSeparator = ",  ";
 
 constexpr int kMethodKnownParameters = 1;
@@ -38,18 +34,18 @@ std::string QuantityText(const CUnitDoubleExSel& quantity) {
 }
 
 std::string FlowFactorText(const CProd_ValveData& record) {
-    const int label = record.m_App_FlowFactorVAL.Unit() == "CV" ? kStringCvRating : kStringKvRating;
+    const int label = record.m_App_FlowFactorVAL.Unit() == "CV" ? ids::kCvRating : ids::kKvRating;
     return LoadString(label) + " " + Format("%.2f", record.m_App_FlowFactorVAL.Value());
 }
 
 std::string FluidText(const CProd_ValveData& record) {
-    return LoadString(kStringFluidIs) + " " + record.m_FluidVAL.Value();
+    return LoadString(ids::kFluidIs) + " " + record.m_FluidVAL.Value();
 }
 
 std::string ByCatalogDataSummary(const CProd_ValveData& record) {
     std::string summary = FluidText(record);
     if (HasFlag(record, CProd_ValveData::kFlagPortSizeInSummary)) {
-        summary += kSeparator + LoadString(kStringPortConnectionSize) + " " +
+        summary += kSeparator + LoadString(ids::kPortConnectionSize) + " " +
                    record.m_App_PortSizeVAL.Value();
     }
     if (HasFlag(record, CProd_ValveData::kFlagFlowFactorInSummary)) {
@@ -62,7 +58,7 @@ std::string CalculatedSizeSummary(const CProd_ValveData& record) {
     return FluidText(record) + kSeparator + QuantityText(record.m_App_FlowRateVAL) + kSeparator +
            QuantityText(record.m_App_FluidTempVAL) + kSeparator +
            QuantityText(record.m_App_MaxInPressureVAL) + kSeparator +
-           Format(LoadString(kStringCalculatedCv), record.m_CalcFlowFactorVAL.Value());
+           Format(LoadString(ids::kCalculatedCv), record.m_CalcFlowFactorVAL.Value());
 }
 
 std::string ValveSizeSummary(const CProd_ValveData& record) {
@@ -74,7 +70,7 @@ std::string ValveSizeSummary(const CProd_ValveData& record) {
         summary += kSeparator + QuantityText(record.m_App_MaxVolumetricFlowVAL);
     }
     if (HasFlag(record, CProd_ValveData::kFlagControlSignalTicked)) {
-        summary += kSeparator + LoadString(kStringControlInputSignal) + " " +
+        summary += kSeparator + LoadString(ids::kControlInputSignal) + " " +
                    record.m_App_ControlSigVAL.Value();
     }
     if (HasFlag(record, CProd_ValveData::kFlagFlowFactorTicked)) {
@@ -86,13 +82,14 @@ std::string ValveSizeSummary(const CProd_ValveData& record) {
 // The labels of the report, one array per key holding just the label.
 CReportMap ReportLabels(IDatabase& db) {
     CReportMap labels;
-    QD query(db, "qSelRepLabels");
+    constexpr auto& q = queries::kSelRepLabels;
+    CQuery query(db, q);
     IRecordset recordset(db);
     recordset.Open(query);
     while (!recordset.IsEOF()) {
-        const std::string label = recordset.GetString("FieldLabel");
+        const std::string label = recordset.GetString(q.Field("FieldLabel"));
         if (!label.empty()) {
-            labels[recordset.GetString("MapKey")] = {label};
+            labels[recordset.GetString(q.Field("MapKey"))] = {label};
         }
         recordset.MoveNext();
     }
@@ -102,17 +99,20 @@ CReportMap ReportLabels(IDatabase& db) {
 
 }  // namespace
 
-CProd_ValveObject::CProd_ValveObject(CNerithObject& owner)
-    : CProd_BaseObject(owner), m_nerith(&owner) {
-    TakeValveTypeFromOwner();
+CProd_ValveObject::CProd_ValveObject(int buttonCount, const Services& services,
+                                     const CValveTypeAnswers& valveType)
+    : CProd_ValveObject(buttonCount, services) {
+    TakeValveType(valveType);
 }
+
+CProd_ValveObject::CProd_ValveObject(int buttonCount, const Services& services)
+    : CProd_BaseObject(buttonCount, &services.owner), m_services(services) {}
 
 CProd_ValveObject::CProd_ValveObject(int buttonCount) : CProd_BaseObject(buttonCount) {}
 
 CProd_ValveObject::~CProd_ValveObject() = default;
 
-void CProd_ValveObject::TakeValveTypeFromOwner() {
-    const CValveTypeAnswers& answers = m_nerith->GetValveTypeAnswers();
+void CProd_ValveObject::TakeValveType(const CValveTypeAnswers& answers) {
     m_data.m_FunctionTypeVAL = answers.functionType.text;
     m_data.m_FuncLink = answers.functionType.link;
     m_data.m_FlowPatternVAL = answers.flowPattern.text;
@@ -121,6 +121,29 @@ void CProd_ValveObject::TakeValveTypeFromOwner() {
     m_data.m_FlowPatOptionVAL = answers.option.text;
     m_data.m_FlowPatOptLink = answers.option.link;
     m_data.m_FlowPatOptSelected = answers.option.number;
+}
+
+CValveTypeAnswers CProd_ValveObject::GetValveTypeAnswers() const {
+    CValveTypeAnswers answers;
+    answers.functionType = {m_data.m_FunctionTypeVAL.Value(), m_data.m_FuncLink.Value(), "", 0};
+    answers.flowPattern = {m_data.m_FlowPatternVAL.Value(), m_data.m_FlowPatLink.Value(),
+                           m_data.m_FlowPatPic.Value(), 0};
+    answers.option = {m_data.m_FlowPatOptionVAL.Value(), m_data.m_FlowPatOptLink.Value(), "",
+                      m_data.m_FlowPatOptSelected.Value()};
+    return answers;
+}
+
+bool CProd_ValveObject::RunOnCopy(int (IStepDialogs::*run)(const CDialogContext&,
+                                                           CProd_ValveData&)) {
+    if (!m_services) {
+        return false;
+    }
+    CProd_ValveData copy(m_data);
+    if ((m_services->dialogs.*run)(m_services->context, copy) != IDOK) {
+        return false;
+    }
+    m_data = copy;
+    return true;
 }
 
 void CProd_ValveObject::Serialize(CArchive& ar) {
@@ -176,14 +199,9 @@ std::string CProd_ValveObject::SolenoidSummary(const CProd_ValveData& record) {
 }
 
 int CProd_ValveObject::DoButtonDialog_2() {
-    if (!m_nerith) {
+    if (!RunOnCopy(&IStepDialogs::RunApplication)) {
         return 0;
     }
-    CProd_ValveData copy(m_data);
-    if (m_nerith->App().GetDialogs().RunApplication(*m_nerith, *this, copy) != IDOK) {
-        return 0;
-    }
-    m_data = copy;
     const std::optional<std::string> summary = ApplicationSummary(m_data);
     if (!summary) {
         return 0;
@@ -209,18 +227,13 @@ void CProd_ValveObject::FinishApplicationStep(const std::string& summary) {
                                &m_data.m_SolConstLink, &m_data.m_TermLink, &m_data.m_EncloseLink}) {
         *link = std::string(links::kAll);
     }
-    m_nerith->App().RedrawMainWindow();
+    m_services->owner.RedrawMainWindow();
 }
 
 int CProd_ValveObject::DoButtonDialog_3() {
-    if (!m_nerith) {
+    if (!RunOnCopy(&IStepDialogs::RunSolenoid)) {
         return 0;
     }
-    CProd_ValveData copy(m_data);
-    if (m_nerith->App().GetDialogs().RunSolenoid(*m_nerith, *this, copy) != IDOK) {
-        return 0;
-    }
-    m_data = copy;
     const std::string summary = SolenoidSummary(m_data);
     SetOwnerCompletionFlags(false);
     m_data.Reset(5);
@@ -231,14 +244,9 @@ int CProd_ValveObject::DoButtonDialog_3() {
 }
 
 int CProd_ValveObject::DoButtonDialog_4() {
-    if (!m_nerith) {
+    if (!RunOnCopy(&IStepDialogs::RunPartNumber)) {
         return 0;
     }
-    CProd_ValveData copy(m_data);
-    if (m_nerith->App().GetDialogs().RunPartNumber(*m_nerith, *this, copy) != IDOK) {
-        return 0;
-    }
-    m_data = copy;
     SetOwnerCompletionFlags(true);
     SetStepReached(4);
     ClearStepTexts(4);
@@ -258,7 +266,7 @@ bool CProd_ValveObject::IsButtonEnabled(int n) {
 
 void CProd_ValveObject::FillReportMap(CReportMap& map, const CProd_BaseData* record) {
     const auto* valveRecord = dynamic_cast<const CProd_ValveData*>(record);
-    BuildReportMap(m_nerith ? &m_nerith->GetDatabase() : nullptr,
+    BuildReportMap(m_services ? &m_services->context.database : nullptr,
                    valveRecord ? *valveRecord : m_data, map);
 }
 

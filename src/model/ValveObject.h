@@ -3,21 +3,34 @@
 #include <optional>
 #include <string>
 
+#include "base/ValveTypeAnswer.h"
+#include "data/DialogContext.h"
 #include "model/ProdBaseObject.h"
 #include "model/ValveData.h"
 
 namespace veritom {
 
-class CNerithObject;
 class IDatabase;
+class IStepDialogs;
 
 // The valve selection workflow: owns the record, runs the steps after Valve Type on a copy
 // of it through the wizard dialogs, takes the copy back only on OK, resets the later steps
 // and keeps each step's summary for the panel.
 class CProd_ValveObject : public CProd_BaseObject {
 public:
-    // The record starts from the owner's current Valve Type answers.
-    explicit CProd_ValveObject(CNerithObject& owner);
+    // What a running workflow borrows from its owner for its lifetime.
+    struct Services {
+        IStepDialogs& dialogs;
+        CDialogContext context;
+        IWorkflowOwner& owner;
+    };
+
+    // A fresh selection whose record starts from the Valve Type answers.
+    CProd_ValveObject(int buttonCount, const Services& services,
+                      const CValveTypeAnswers& valveType);
+    // A workflow about to read its state from a selection file: the record's Valve Type
+    // answers come from the file.
+    CProd_ValveObject(int buttonCount, const Services& services);
     // Without a running application: for reading a selection file in a tool. Its steps do
     // nothing.
     explicit CProd_ValveObject(int buttonCount);
@@ -37,6 +50,9 @@ public:
     // Valve Type was confirmed: this fresh workflow has reached step 1.
     void StartWithValveType(const std::string& description);
 
+    // The Valve Type answers as the record holds them; the only copy kept.
+    CValveTypeAnswers GetValveTypeAnswers() const;
+
     CProd_ValveData& GetValveData() { return m_data; }
     const CProd_ValveData& GetValveData() const { return m_data; }
 
@@ -48,10 +64,12 @@ public:
     static std::string SolenoidSummary(const CProd_ValveData& record);
 
 private:
-    void TakeValveTypeFromOwner();
+    void TakeValveType(const CValveTypeAnswers& answers);
     void FinishApplicationStep(const std::string& summary);
+    // Runs a step's dialog on a copy of the record and takes the copy back after IDOK.
+    bool RunOnCopy(int (IStepDialogs::*run)(const CDialogContext&, CProd_ValveData&));
 
-    CNerithObject* m_nerith = nullptr;
+    std::optional<Services> m_services;
     CProd_ValveData m_data;
 };
 

@@ -7,16 +7,11 @@
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "units/UnitCatalogue.h"
+#include "units/UnitStrings.h"
 
 namespace veritom {
 
 namespace {
-
-constexpr int kIdUnknownUnitString = 21110;  // "Unknown Unit String: %s"
-constexpr int kIdTextIdNotFound = 21111;     // "Unit iStringID Not Found"
-constexpr int kIdUnitCodeNotFound = 21112;   // "Unit Not Found  %s"
-constexpr int kIdIncompatible = 21113;       // "These units are incompatible %s %s"
-constexpr int kIdUnitNotFound = 21114;       // "Unit not found."
 
 void ShowUnitMessage(const std::string& text) {
     MessageBox(text, MsgButtons::Ok, MsgIcon::Warning);
@@ -35,7 +30,7 @@ void CUnitConvMap::Serialize(CArchive& ar) {
 
 bool CUnitConvMap::SetUnit(std::string_view code) {
     if (!FindUnit(code)) {
-        ShowUnitMessage(veritom::Format(LoadString(kIdUnknownUnitString), std::string(code)));
+        ShowUnitMessage(veritom::Format(LoadString(ids::kUnknownUnitString), std::string(code)));
         return false;
     }
     m_unit = code;
@@ -45,7 +40,7 @@ bool CUnitConvMap::SetUnit(std::string_view code) {
 bool CUnitConvMap::SetUnitByTextId(int textId) {
     const UnitCatalogueEntry* entry = FindUnitByTextId(textId);
     if (!entry) {
-        ShowUnitMessage(LoadString(kIdTextIdNotFound));
+        ShowUnitMessage(LoadString(ids::kUnitTextIdNotFound));
         return false;
     }
     m_unit = entry->code;
@@ -69,9 +64,10 @@ std::optional<double> CUnitConvMap::TryConvert(double value, std::string_view fr
     const CUnitObject* target = FindUnit(to);
     std::string why;
     if (!source || !target) {
-        why = veritom::Format(LoadString(kIdUnitCodeNotFound), std::string(source ? to : from));
+        why = veritom::Format(LoadString(ids::kUnitCodeNotFound), std::string(source ? to : from));
     } else if (!source->IsCompatibleWith(*target)) {
-        why = veritom::Format(LoadString(kIdIncompatible), std::string(from), std::string(to));
+        why = veritom::Format(LoadString(ids::kUnitsIncompatible), std::string(from),
+                              std::string(to));
     } else {
         return target->FromBase(source->ToBase(value));
     }
@@ -94,7 +90,7 @@ int CUnitConvMap::GetDecimalShift(std::string_view from, std::string_view to) {
     const CUnitObject* source = FindUnit(from);
     const CUnitObject* target = FindUnit(to);
     if (!source || !target) {
-        ShowUnitMessage(LoadString(kIdUnitNotFound));
+        ShowUnitMessage(LoadString(ids::kUnitNotFound));
         return 0;
     }
     const double f1 = source->Factor();

@@ -130,6 +130,42 @@ TEST(AppConfiguration, MissingKeys) {
     }
 }
 
+// The database, the bundles and the help are never looked for relative to the working
+// directory: a NetPath that is empty or relative is a configuration error, said once.
+TEST(AppConfiguration, NetPathMustBeAnAbsoluteFolder) {
+    const struct {
+        std::string netPath;
+        std::string kept;
+    } cases[] = {
+        {"/opt/veritom/share", "/opt/veritom/share"},
+        {"", ""},
+        {"share/veritom", ""},
+        {"./", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.netPath);
+        MemoryConfigStore store = Installation();
+        store.Set(Hive::LocalMachine, kKey, "netpath", c.netPath);
+        CAppConfiguration config;
+        MessageRecorder recorder;
+        ASSERT_TRUE(config.Load(store, kKey, ".", ","));
+        EXPECT_EQ(config.GetNetPath(), c.kept);
+        EXPECT_EQ(config.BundlePath(0).empty(), c.kept.empty());
+        if (c.kept.empty()) {
+            ASSERT_EQ(recorder.boxes.size(), 1u);
+            EXPECT_EQ(recorder.boxes[0].text.rfind("The installation names no usable shared data "
+                                                   "folder (NetPath \"" +
+                                                       c.netPath + "\")",
+                                                   0),
+                      0u);
+            EXPECT_FALSE(config.CheckBundle(0));
+            EXPECT_EQ(recorder.boxes.size(), 1u);
+        } else {
+            EXPECT_TRUE(recorder.boxes.empty());
+        }
+    }
+}
+
 TEST(AppConfiguration, BundlePathAndCheck) {
     const auto dir = std::filesystem::temp_directory_path() / "h6-bundle-test";
     std::filesystem::create_directories(dir);
@@ -144,9 +180,10 @@ TEST(AppConfiguration, BundlePathAndCheck) {
         EXPECT_TRUE(config.CheckBundle(0));
         EXPECT_FALSE(config.CheckBundle(1));
         ASSERT_EQ(recorder.boxes.size(), 1u);
-        EXPECT_EQ(recorder.boxes[0].text,
-                  "The selection you are trying to open was created in " + LoadString(246) +
-                      ", which you do not have installed.  You cannot open this selection.");
+        // What is wrong, with the file it looked for.
+        EXPECT_EQ(recorder.boxes[0].text, "The language file " + (dir / "MorvaneDE.rcc").string() +
+                                              " for " + LoadString(246) +
+                                              " is missing or cannot be read.");
     }
     std::filesystem::remove_all(dir);
 }

@@ -131,8 +131,7 @@ TEST(CliDump, BadFilesFail) {
     };
     const Case cases[] = {
         {wrongMarks, "The Selection you are trying to open conflicts with this version.\n"},
-        {cut, "The selection file " + cut +
-                  " is damaged or incomplete.  The current selection has been kept.\n"},
+        {cut, "The selection file " + cut + " is damaged or incomplete.\n"},
         {db.PathOf("none.mrv"),
          "The selection file " + db.PathOf("none.mrv") + " could not be read.\n"},
     };

@@ -81,7 +81,7 @@ TEST(NerithObject, InformationPagesByCategory) {
     p.object.OnInfoCommand(InfoCommand::ProductsAndServices);
     p.object.OnInfoCommand(InfoCommand::ContactingVeldor);
     p.object.OnInfoCommand(InfoCommand::HelpSearch);
-    EXPECT_FALSE(p.object.ShowInformationPage("Quote's ' OR '1'='1"));
+    EXPECT_FALSE(p.object.Pages().ShowPage("Quote's ' OR '1'='1"));
     EXPECT_EQ(recorder.help, (std::vector<std::string>{p.db.PathOf("Morvane.HLP") + "#0"}));
     EXPECT_EQ(recorder.opened,
               (std::vector<std::string>{"/ref/EN/Reference.PDF", "/ref/EN/terms.pdf",
@@ -97,7 +97,7 @@ TEST(NerithObject, InformationPagesByCategory) {
 TEST(NerithObject, DialogHelpOpensAtTheTemplate) {
     Product p;
     MessageRecorder recorder;
-    EXPECT_TRUE(p.object.ShowDialogHelp(231));
+    EXPECT_TRUE(p.object.Pages().ShowDialogHelp(231));
     EXPECT_EQ(recorder.help,
               (std::vector<std::string>{p.db.PathOf("MorvaneDialogs.hlp") + "#231"}));
 
@@ -107,7 +107,7 @@ TEST(NerithObject, DialogHelpOpensAtTheTemplate) {
     app.netPath = db.Dir();
     CNerithObject object(app);
     ASSERT_TRUE(object.Initialize());
-    EXPECT_FALSE(object.ShowDialogHelp(245));
+    EXPECT_FALSE(object.Pages().ShowDialogHelp(245));
     EXPECT_EQ(recorder.help.size(), 1u);
 }
 

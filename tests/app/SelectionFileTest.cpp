@@ -112,8 +112,8 @@ TEST(SelectionFile, SaveAndOpenRestoreTheSelection) {
     EXPECT_EQ(s.object.GetWorkflow()->GetStepReached(), 3);
     EXPECT_TRUE(s.object.GetWorkflow()->GetValveData() == record);
     // The numbers of the first two answers are not stored.
-    EXPECT_EQ(s.object.GetOption(), kAngle.option);
-    EXPECT_EQ(s.object.GetFlowPattern(), kAngle.flowPattern);
+    EXPECT_EQ(s.object.GetValveTypeAnswers().option, kAngle.option);
+    EXPECT_EQ(s.object.GetValveTypeAnswers().flowPattern, kAngle.flowPattern);
     EXPECT_FALSE(s.object.IsSelectionComplete());
 }
 
@@ -206,7 +206,15 @@ std::vector<std::uint8_t> HandWrittenFile(std::int32_t mark1) {
     for (const char* t : {"", "2-Way Normally Closed,  Straight Through", "Fluid is Oil", "", ""}) {
         text(t);
     }
+    // The record holds the Valve Type answers too, as in every file the program writes.
     CProd_ValveData record;
+    record.m_FunctionTypeVAL = std::string("2-Way Normally Closed");
+    record.m_FuncLink = std::string("2NC");
+    record.m_FlowPatternVAL = std::string("Straight Through");
+    record.m_FlowPatLink = std::string("STR");
+    record.m_FlowPatPic = std::string("picSTR");
+    record.m_FlowPatOptionVAL = std::string("No Option");
+    record.m_FlowPatOptLink = std::string("NOOPT");
     record.m_FluidVAL = std::string("Oil");
     CArchive recordStream;
     record.Serialize(recordStream);
@@ -226,7 +234,7 @@ TEST(SelectionFile, FileWrittenFromTheLayoutOpens) {
     EXPECT_EQ(s.object.GetHighestStep(), 2);
     EXPECT_TRUE(s.object.GetSpareFlag());
     EXPECT_FALSE(s.object.IsOrderPadReady());
-    EXPECT_EQ(s.object.GetFlowPattern(),
+    EXPECT_EQ(s.object.GetValveTypeAnswers().flowPattern,
               (CValveTypeAnswer{"Straight Through", "STR", "picSTR", 0}));
     EXPECT_EQ(s.object.GetWorkflow()->GetValveData().m_FluidVAL.Value(), "Oil");
     EXPECT_EQ(s.object.GetWorkflow()->GetValveData().m_FluidVAL.Name(), "FluidVAL");
@@ -281,7 +289,7 @@ TEST(SelectionFile, BadFilesKeepTheCurrentSelection) {
         EXPECT_EQ(s.Texts(), texts);
         EXPECT_TRUE(s.object.GetWorkflow()->GetValveData() == record);
         EXPECT_EQ(s.object.GetHighestStep(), 3);
-        EXPECT_EQ(s.object.GetFunctionType(), kAngle.functionType);
+        EXPECT_EQ(s.object.GetValveTypeAnswers().functionType, kAngle.functionType);
         EXPECT_TRUE(s.object.IsDirty());
         EXPECT_EQ(s.object.GetCurrentFileName(), "*");
     }
@@ -327,31 +335,39 @@ TEST(SelectionFile, LanguageCheckBeforeOpening) {
         Action action;
         int index;
         std::string message;
+        MsgAnswer answer = MsgAnswer::Ok;
     };
+    const std::string kSwitched =
+        "The selection you are trying to open was created in Morvane Valve.  Your language "
+        "selection will now be switched.";
     const std::string notInstalled =
         "The selection you are trying to open was created in %s, "
         "which you do not have installed.  You cannot open this "
         "selection.";
     const Case cases[] = {
         {"EN", 0, Action::Open, -1, ""},
-        {"DE", 0, Action::SwitchThenOpen, 1,
-         "The selection you are trying to open was created in Morvane Valve.  Your language "
-         "selection will now be switched."},
-        {"FR", 242, Action::Refuse, -1, "Solenoid (Coil)"},  // the name by the header's id
-        {"FR", 99999, Action::Refuse, -1, "Fran\u00E7ais"},  // no such id here
-        {"de", 0, Action::Refuse, -1, "Fran\u00E7ais"},
+        {"DE", 0, Action::SwitchThenOpen, 1, kSwitched},
+        // The user declines the switch: nothing is opened.
+        {"DE", 0, Action::Refuse, -1, kSwitched, MsgAnswer::Cancel},
+        // Named by the header's id when that is a language name, else "another language";
+        // the stored name may be anything.
+        {"FR", 24512, Action::Refuse, -1, "Fran\u00E7ais"},
+        {"FR", 242, Action::Refuse, -1, "another language"},
+        {"FR", 99999, Action::Refuse, -1, "another language"},
+        {"de", 0, Action::Refuse, -1, "another language"},
     };
     for (const Case& c : cases) {
         CSelectionFileHeader header;
         header.languageCode = c.code;
-        header.languageName = "Fran\u00E7ais";
+        header.languageName = "t:x:0:0:root";
         header.languageStringId = c.stringId;
         MessageRecorder recorder;
+        recorder.Answer(c.answer);
         const CSelectionLanguageCheck check = CheckSelectionLanguage(header, "EN", languages);
         EXPECT_EQ(check.action, c.action) << c.code;
         EXPECT_EQ(check.languageIndex, c.index) << c.code;
         std::string expected = c.message;
-        if (c.action == Action::Refuse) {
+        if (c.action == Action::Refuse && c.message != kSwitched) {
             expected = notInstalled;
             expected.replace(expected.find("%s"), 2, c.message);
         }

@@ -11,6 +11,8 @@
 #include "data/DaoException.h"
 #include "data/QD.h"
 #include "data/Recordset.h"
+#include "data/Snapshot.h"
+#include "data/Statement.h"
 
 using namespace veritom;
 using veritom::test::FixedLanguage;
@@ -167,4 +169,29 @@ TEST_F(DatabaseOpen, SquareRootIsAvailableToQueries) {
     IRecordset records(db);
     records.Open(query);
     EXPECT_DOUBLE_EQ(records.GetDouble("Root"), 4.0);
+}
+
+// A damaged or tampered query that returns endless rows fails as an engine failure at the
+// row limit instead of filling the memory.
+TEST_F(DatabaseOpen, EndlessResultStopsAtTheRowLimit) {
+    test::AddStoredQuery(m_dir.File("MorvaneEN.mdb"), "qEndless",
+                         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) "
+                         "SELECT i FROM n");
+    IDatabase db(m_language);
+    ASSERT_TRUE(db.Open(Dir(), "Morvane", false, true, ""));
+    const std::optional<std::string> sql = db.FindStoredQuery("qEndless");
+    ASSERT_TRUE(sql);
+    const StatementPtr statement = PrepareStatement(db.Handle(), *sql, "qEndless");
+    try {
+        ReadSnapshot(statement.get(), "qEndless", 1000);
+        FAIL() << "no engine failure";
+    } catch (const CDaoException& failure) {
+        EXPECT_EQ(failure.Number(), SQLITE_TOOBIG);
+        EXPECT_EQ(failure.Description(),
+                  "The query returns more than 1000 rows; the selection database may be damaged.");
+    }
+    // A result at the limit is read whole.
+    const StatementPtr limited =
+        PrepareStatement(db.Handle(), "SELECT i FROM (" + *sql + ") LIMIT 1000", "qLimited");
+    EXPECT_EQ(ReadSnapshot(limited.get(), "qLimited", 1000).rows.size(), 1000u);
 }

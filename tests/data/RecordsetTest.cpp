@@ -10,6 +10,7 @@
 #include "data/DaoException.h"
 #include "data/Database.h"
 #include "data/QD.h"
+#include "data/Query.h"
 
 using namespace veritom;
 using veritom::test::FixedLanguage;
@@ -314,4 +315,57 @@ TEST_F(RecordsetFields, QueryOpenedBeforeTheDatabaseClosedCannotRun) {
     query.Open("qAllNames");
     m_records.Open(query);
     EXPECT_EQ(m_records.GetRecordCount(), 3);
+}
+
+namespace {
+
+using namespace veritom::declare;
+constexpr auto kJoin = Query("qJoin", Params(Text("[parA]"), Text("[parB]")),
+                             Fields(TextField("joined"), IntField("Missing")));
+constexpr auto kAllNames = Query("qAllNames", Params(), Fields(TextField("Name")));
+// Same parameter name and kind, but another query's declaration.
+constexpr auto kLookAlike = Query("qLookAlike", Params(Text("[parA]")), Fields());
+
+}  // namespace
+
+// A declared query is set and read only through its own declaration's handles, each the way
+// it is declared; anything else is the caller's fault and fails as an engine misuse.
+TEST_F(RecordsetFields, DeclaredQueriesAreUsedOnlyAsDeclared) {
+    const std::string misuse = "The program used stored query qJoin other than it declares it.";
+    CQuery join(m_db, kJoin);
+    join.Set(kJoin.Param("[parA]"), "first");
+    join.Set(kJoin.Param("[parB]"), std::string("second"));
+    m_records.Open(join);
+    // Declared fields are found regardless of case, once, when the result opens.
+    EXPECT_EQ(m_records.GetString(kJoin.Field("joined")), "first-second");
+
+    const struct {
+        const char* what;
+        std::function<void()> call;
+        int number;
+        std::string description;
+    } cases[] = {
+        {"parameter of another declaration", [&] { join.Set(kLookAlike.Param("[parA]"), "x"); },
+         SQLITE_MISUSE, misuse},
+        {"parameter in another kind", [&] { join.Set(kJoin.Param("[parA]"), std::int16_t{5}); },
+         SQLITE_MISUSE, misuse},
+        {"field read another way", [&] { m_records.GetInt(kJoin.Field("joined")); }, SQLITE_MISUSE,
+         misuse},
+        {"field of another declaration", [&] { m_records.GetString(kAllNames.Field("Name")); },
+         SQLITE_MISUSE, misuse},
+        {"declared field the result lacks", [&] { m_records.GetInt(kJoin.Field("Missing")); },
+         SQLITE_NOTFOUND, "No such field: qJoin"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ExpectEngineFailure(c.call, c.number, "qJoin", c.description);
+    }
+
+    // Another result of another query: its own handles work, the old ones no longer do.
+    CQuery names(m_db, kAllNames);
+    m_records.Open(names);
+    EXPECT_EQ(m_records.GetString(kAllNames.Field("Name")), "First");
+    ExpectEngineFailure([&] { m_records.GetString(kJoin.Field("joined")); }, SQLITE_MISUSE,
+                        "qAllNames",
+                        "The program used stored query qAllNames other than it declares it.");
 }

@@ -133,9 +133,10 @@ TEST(ValveWorkflow, ClosedDatabaseStopsEveryButton) {
     EXPECT_FALSE(object.PerformButtonAction(kValveType));
     EXPECT_EQ(app.dialogs.valveTypeCalls, 0);
     ASSERT_EQ(recorder.boxes.size(), 1u);
+    // Says what is wrong: the database, with the file it looked for.
     EXPECT_EQ(recorder.boxes[0].text,
-              "The selection you are trying to open was created in English, which you do not "
-              "have installed.  You cannot open this selection.");
+              "The selection database /net/MorvaneEN.mdb could not be opened, so the selection "
+              "steps cannot run.  Check that the file is there and readable.");
 }
 
 TEST(ValveWorkflow, ValveTypeStartsAFreshWorkflow) {
@@ -172,7 +173,7 @@ TEST(ValveWorkflow, CancelledOrUnchangedValveTypeChangesNothing) {
         EXPECT_FALSE(w.object.PerformButtonAction(kValveType));
         EXPECT_EQ(w.object.GetWorkflow(), before);
         EXPECT_EQ(w.object.GetHighestStep(), 2);
-        EXPECT_EQ(w.object.GetFlowPattern(), kNormallyClosed.flowPattern);
+        EXPECT_EQ(w.object.GetValveTypeAnswers().flowPattern, kNormallyClosed.flowPattern);
         EXPECT_EQ(w.Texts()[1], "Fluid is Water,  Cv Rating 2.50");
     }
 }
@@ -351,7 +352,7 @@ TEST(ValveWorkflow, NewDataForgetsTheSelection) {
     EXPECT_FALSE(w.object.IsDirty());
     EXPECT_FALSE(w.object.IsSelectionComplete());
     EXPECT_FALSE(w.object.IsOrderPadReady());
-    EXPECT_EQ(w.object.GetFunctionType(), CValveTypeAnswer());
+    EXPECT_EQ(w.object.GetValveTypeAnswers().functionType, CValveTypeAnswer());
     EXPECT_EQ(w.States(), (std::vector<bool>{true, false, false, false}));
 }
 

@@ -1,9 +1,11 @@
-// Every call site of a stored query: the query opens with exactly the parameters its caller
-// sets, in the caller's forms, and every field the caller reads is there in a kind the
-// caller's getter accepts, in both languages.
+// Every declared stored query against the staged databases: the query declares exactly the
+// parameters of its declaration, and with the sample values of a real selection every field
+// the declaration reads is there, in a kind its way of reading accepts, in both languages.
+// The callers use the same declarations, so a caller and this test cannot disagree.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "MessageRecorder.h"
@@ -12,30 +14,21 @@
 #include "data/QD.h"
 #include "data/QueryDef.h"
 #include "data/Recordset.h"
+#include "data/StoredQueries.h"
 
 namespace veritom::test {
 namespace {
 
-// How the caller reads a field: GetString, GetInt/GetLong, GetDouble/GetFloat, or the raw
-// bytes of a picture.
-enum class Read { String, Int, Number, Bytes };
-
-struct Field {
-    std::string name;
-    Read read;
-};
-
+// One caller's use of a declared query, with the values of a sample selection.
 struct CallSite {
     std::string where;  // the caller, for the test's name
-    std::string query;
+    CQueryInfo query;
     Params params;
-    std::vector<Field> fields;
-    bool yieldsRows = true;  // the sample parameters describe a selection that has answers
 };
 
 // Failure output names the call site instead of dumping its bytes.
 void PrintTo(const CallSite& site, std::ostream* os) {
-    *os << site.where << ": " << site.query;
+    *os << site.where << ": " << site.query.name;
 }
 
 Params T(const std::string& name, const std::string& value) {
@@ -48,20 +41,7 @@ Params S(const std::string& name, std::int16_t value) {
     return {{name, value}};
 }
 
-std::vector<Field> Strings(std::initializer_list<const char*> names) {
-    std::vector<Field> fields;
-    for (const char* name : names) {
-        fields.push_back({name, Read::String});
-    }
-    return fields;
-}
-
 using ::veritom::test::operator+;
-
-std::vector<Field> operator+(std::vector<Field> left, const std::vector<Field>& right) {
-    left.insert(left.end(), right.begin(), right.end());
-    return left;
-}
 
 // Samples of a real selection: a general purpose 2-way normally closed valve for water.
 const Params kValveType =
@@ -105,36 +85,11 @@ const Params kKind5 = kKindCommon + F("[parMOPDValue]", 25.0f) + F("[parMxOpFldT
                       F("[parCalcCv]", 0.05f);
 const Params kTestLimits = kValveType + kApp + kFluid;
 
-const std::vector<Field> kOptionFields = {
-    {"BMaterialLink2", Read::String},     {"BMaterialLink2Text", Read::String},
-    {"BMaterialLinkOrder", Read::Number}, {"SMaterialLink", Read::String},
-    {"SMaterialLinkText", Read::String},  {"SMaterialLinkOrder", Read::Number},
-    {"ConTypeLink", Read::String},        {"ConTypeLinkText", Read::String},
-    {"ConTypeLinkOrder", Read::Number},   {"ActLink", Read::String},
-    {"ActLinkText", Read::String},        {"ActLinkOrder", Read::Number},
-    {"CoilClsLink", Read::String},        {"CoilClsLinkText", Read::String},
-    {"CoilClsLinkOrder", Read::Number},   {"ApprovLink", Read::String},
-    {"ApprovLinkText", Read::String},     {"ApprovLinkOrder", Read::Number},
-    {"ControlSigLink2", Read::String},    {"ControlSigLink2Text", Read::String},
-    {"ControlSigOrder", Read::Number}};
-const std::vector<Field> kListFields =
-    Strings({"CompletePN", "PN_AcDcLinkText", "PN_WattageText", "PN_ConSizeLink2Text",
-             "PN_BMaterialLink2Text", "PN_SMaterialLinkText", "PN_ConTypeLinkText",
-             "PN_ActLinkText", "PN_CoilClsLinkText", "PN_ApprovLinkText", "ValveNumberLink",
-             "SufxLink", "MinOPD", "ControlSigText", "OrificeLinkText"}) +
-    std::vector<Field>{{"FlowFacValue", Read::Number},
-                       {"MaximumFldTemp", Read::Number},
-                       {"MinimumFldTemp", Read::Number},
-                       {"MaxInPress", Read::Number},
-                       {"MOPD", Read::Number}};
-const std::vector<Field> kVerifyFields = Strings({"ValveNumberLink", "SufxCode", "PressureDrop"});
-const std::vector<Field> kFluidFields =
-    Strings({"FluidLinkText", "FluidLink", "FluidCategoryLink", "FluidCategoryText"});
 const Params kInterchangePart = T("[parCompttrLink]", "ARD") + T("[parCompttrPrefixLink]", "AF") +
                                 T("[parCompttrPN]", "8210") + T("[parCompttrSuffixLink]", "NONE");
 
-std::vector<CallSite> SolenoidCallSites(const std::string& form, const Params& common) {
-    const std::string m = "_SelMeth1_" + form;
+std::vector<CallSite> SolenoidCallSites(const Params& common, bool sizing) {
+    using namespace queries;
     // The voltage query always gets the catalog-data pair, whatever the method.
     const Params voltage = kValveType + kApp + kFluid + F("[parMOPDValue]", 25.0f) + kMip +
                            T("[parConSizeLink]", "08") + F("[parMinOPDValue]", 10.0f) +
@@ -142,222 +97,185 @@ std::vector<CallSite> SolenoidCallSites(const std::string& form, const Params& c
     const Params construction = common + T("[parOpEnvLink]", "ORD") + T("[parAcDcLink]", "AC") +
                                 T("[parVoltLink]", "120A6");
     return {
-        {"solenoid coil rows",
-         "qSolenoids_Pass1" + m + "_Complete",
-         common,
-         {{"AcDcLink", Read::String},
-          {"VoltOrder", Read::Number},
-          {"VoltLink", Read::String},
-          {"VoltLinkText", Read::String},
-          {"VoltDefault", Read::Int}}},
-        {"solenoid voltages", "qVoltage" + m,
-         form == "Param" ? common + T("[parAcDcLink]", "AC") : voltage,
-         Strings({"VoltLinkText", "VoltLink"})},
-        {"solenoid environment", "qOpEnvironment" + m,
-         common + T("[parAcDcLink]", "AC") + T("[parVoltLink]", "120A6"),
-         Strings({"OpEnvLink", "OpEnvLinkText", "OpEnvStaticText"})},
-        {"solenoid constructions", "qSolConst" + m, construction,
-         Strings({"SolConstLinkText", "SolConstLink", "SolConstStaticText"})},
-        {"solenoid terminations", "qTerminations" + m, construction + T("[parSolConstLink]", "STD"),
-         Strings({"TermLink", "TermLinkText", "TermStaticText", "TermPic"})},
-        {"solenoid enclosures", "qEnclosures" + m,
-         construction + T("[parSolConstLink]", "STD") + T("[parTermLink]", "LD"),
-         Strings({"EncloseLink", "EncloseLinkText", "EncloseStaticText", "EnclosePic"})},
+        {"solenoid coil rows", sizing ? kSolenoidsSizing.Info() : kSolenoidsParam.Info(), common},
+        {"solenoid voltages", sizing ? kVoltageSizing.Info() : kVoltageParam.Info(),
+         sizing ? voltage : common + T("[parAcDcLink]", "AC")},
+        {"solenoid environment", sizing ? kOpEnvironmentSizing.Info() : kOpEnvironmentParam.Info(),
+         common + T("[parAcDcLink]", "AC") + T("[parVoltLink]", "120A6")},
+        {"solenoid constructions", sizing ? kSolConstSizing.Info() : kSolConstParam.Info(),
+         construction},
+        {"solenoid terminations", sizing ? kTerminationsSizing.Info() : kTerminationsParam.Info(),
+         construction + T("[parSolConstLink]", "STD")},
+        {"solenoid enclosures", sizing ? kEnclosuresSizing.Info() : kEnclosuresParam.Info(),
+         construction + T("[parSolConstLink]", "STD") + T("[parTermLink]", "LD")},
     };
 }
 
 std::vector<CallSite> AllCallSites() {
     std::vector<CallSite> sites = {
-        // start-up start-up and rapid selection entry
-        {"start-up menu", "qValvesNotAvail", {}, Strings({"SeriesLinkText"})},
-        {"start-up rapid count", "qRap_SelSeries_Count", {}, {{"RapSelSeriesCount", Read::Int}}},
-        {"start-up rapid series",
-         "qRap_SelSeries",
-         {},
-         Strings({"DesignSeriesLink", "DesignSeriesText"})},
-        {"catalogue message", "qGetMessages", T("[parMessageLink]", "RapidSelCount0"),
-         Strings({"MessageLinkText"})},
-        // catalogue message catalogue and pictures
-        {"catalogue by identifier", "qMsgStr", T("[parMsgId]", "SafetyGuide"), Strings({"#0"})},
-        {"catalogue by number",
-         "qMsgInt",
-         {{"[parMsgIDInt]", std::int32_t{1}}},
-         Strings({"WarningText"})},
-        {"catalogue picture", "qGetImage", T("[parImageName]", "FP_2NC"), {{"Image", Read::Bytes}}},
-        // valve type valve type and application
-        {"valve type function types", "qFunctionType", {}, Strings({"FuncLinkText", "FuncLink"})},
-        {"valve type flow patterns", "qFlowPattern", T("[parFuncLink]", "2W"),
-         Strings({"FloPatLinkText", "FloPatLink", "FloPatPic"})},
-        {"valve type options", "qFlowPatternOpt", T("[parFuncLink]", "2W") + T("[parFloPatLink]", "2NC"),
-         Strings({"FloPatOptLink", "FloPatOptLinkText"})},
-        {"valve type categories", "qApplications_Available", kValveType, Strings({"AppCategoryLink"})},
-        {"valve type applications", "qApplications",
-         kValveType + T("[parBMaterialLink]", "ALL") + T("[parAppCategoryLink]", "Specialty"),
-         Strings({"AppTypeLinkText", "AppTypeLink", "AppTypeStaticText"})},
-        {"valve type method", "qValveSelMethodCode", kApp, {{"SelMethodCode", Read::Int}}},
-        {"valve type speciality valves",
-         "qValvesNotAvail",
-         {},
-         Strings({"SeriesLinkText", "SeriesLinkDesc", "SeriesMoreInfo"})},
-        // known parameters known operating parameters
-        {"known parameters method text", "qSelMethodInfo", T("[parMethodLink]", "SelMeth_Param"),
-         Strings({"SelMethodInfoText", "SelMethodText"})},
-        {"known parameters fluid buttons", "qFluidButtonState", T("[parAppTypeLink]", "GP"),
-         Strings({"FluidStateLink"})},
-        {"known parameters other media", "qOtherMedia", T("[parFluidStateLink]", "OIL"), kFluidFields},
-        {"known parameters port sizes", "qSelMethod_Known_Operating_Parameters_ConSize", kValveType + kApp,
-         Strings({"ConSizeLinkText", "ConSizeLink"})},
-        {"known parameters fluids", "qFluid_Compatibility_Seal_AND_Body_Material",
-         T("[parFluidStateLink]", "LIQ") + kValveType + kApp + T("[parComFluidLink]", "1"),
-         kFluidFields + std::vector<Field>{{"CategoryDefault", Read::Int}}},
-        {"known parameters all fluids", "qFluid_Compatibility_Seal_AND_Body_Material_ALL",
-         T("[parFluidStateLink]", "GAS") + T("[parComFluidLink]", "0"),
-         kFluidFields + std::vector<Field>{{"CategoryDefault", Read::Int}}},
-        {"known parameters catalog check",
-         "qValves_Pass_Known_Op_Param",
-         kValveType + kApp + kFluid + kCatalog,
-         {}},
-        {"known parameters MOPD limit", "qTestMOPD", kTestLimits, {{"MOPDValue", Read::Number}}},
-        {"known parameters MinOPD limit", "qTestMinOPD", kTestLimits, {{"MinOPDValue", Read::Number}}},
-        {"known parameters gas flow factor",
-         "qFlowRate_Calc_Gas",
+        {"start-up menu", queries::kValvesNotAvail.Info(), {}},
+        {"start-up rapid count", queries::kRapidSeriesCount.Info(), {}},
+        {"start-up rapid series", queries::kRapidSeries.Info(), {}},
+        {"catalogue message", queries::kGetMessages.Info(),
+         T("[parMessageLink]", "RapidSelCount0")},
+        {"catalogue by identifier", queries::kMsgStr.Info(), T("[parMsgId]", "SafetyGuide")},
+        {"catalogue by number", queries::kMsgInt.Info(), {{"[parMsgIDInt]", std::int32_t{1}}}},
+        {"catalogue picture", queries::kGetImage.Info(), T("[parImageName]", "FP_2NC")},
+        {"valve type function types", queries::kFunctionType.Info(), {}},
+        {"valve type flow patterns", queries::kFlowPattern.Info(), T("[parFuncLink]", "2W")},
+        {"valve type options", queries::kFlowPatternOpt.Info(),
+         T("[parFuncLink]", "2W") + T("[parFloPatLink]", "2NC")},
+        {"valve type categories", queries::kApplicationsAvailable.Info(), kValveType},
+        {"valve type applications", queries::kApplications.Info(),
+         kValveType + T("[parBMaterialLink]", "ALL") + T("[parAppCategoryLink]", "Specialty")},
+        {"valve type method", queries::kValveSelMethodCode.Info(), kApp},
+        {"valve type speciality valves", queries::kValvesNotAvail.Info(), {}},
+        {"known parameters method text", queries::kSelMethodInfo.Info(),
+         T("[parMethodLink]", "SelMeth_Param")},
+        {"known parameters fluid buttons", queries::kFluidButtonState.Info(),
+         T("[parAppTypeLink]", "GP")},
+        {"known parameters other media", queries::kOtherMedia.Info(),
+         T("[parFluidStateLink]", "OIL")},
+        {"known parameters port sizes", queries::kPortSizes.Info(), kValveType + kApp},
+        {"known parameters fluids", queries::kFluidCompatibility.Info(),
+         T("[parFluidStateLink]", "LIQ") + kValveType + kApp + T("[parComFluidLink]", "1")},
+        {"known parameters all fluids", queries::kFluidCompatibilityAll.Info(),
+         T("[parFluidStateLink]", "GAS") + T("[parComFluidLink]", "0")},
+        {"known parameters catalog check", queries::kValvesPassKnownOpParam.Info(),
+         kValveType + kApp + kFluid + kCatalog},
+        {"known parameters MOPD limit", queries::kTestMOPD.Info(), kTestLimits},
+        {"known parameters MinOPD limit", queries::kTestMinOPD.Info(), kTestLimits},
+        {"known parameters gas flow factor", queries::kFlowRateCalcGas.Info(),
          T("[parFluidStateLink]", "GAS") + T("[parFluidLink]", "AIR") + F("[parMOPDValue]", 20.0f) +
              F("[parMIPValue]", 100.0f) + F("[parTemp]", 68.0f) +
-             F("[parUserFlowRate_SCFM]", 10.0f),
-         {{"CalcCv", Read::Number}}},
-        {"known parameters liquid flow factor",
-         "qFlowRate_Calc_Liq",
-         kFluid + F("[parMOPDValue]", 25.0f) + F("[parUserFlowRate_GPM]", 10.0f),
-         {{"CalcCv", Read::Number}}},
-        {"known parameters sizing check", "qSelMethod_ValveSizing", kSolenoidSizing, {}},
-        {"known parameters temperature limit", "qTempMax", kTestLimits, {{"MaxTemp_F", Read::Number}}},
-        {"known parameters inlet limit", "qTestMIP", kTestLimits, {{"MIPValue", Read::Number}}},
-        // valve size valve size information
-        {"valve size control signals", "qControlSig", {}, Strings({"ControlSigText", "ControlSigLink"})},
-        {"valve size information", "qSelMethod2Info", T("[parAppTypeLink]", "PROPGAS"),
-         Strings({"MessageLinkText", "RefLink", "FluidCompatFile", "FluidCompatPage"})},
-        {"valve size check", "qValves_Pass_SelMethod2", kMethod2, {}},
-        {"valve size flow factor limit",
-         "qTestFloFacValue",
-         kMethod2Type + T("[parAppCategoryLink]", "Specialty"),
-         {{"FloFacValue", Read::Number}}},
-        {"valve size volumetric limit",
-         "qTestVolFlow",
-         kMethod2Type + T("[parBMaterialLink]", "ALL"),
-         {{"VolFlowValue", Read::Number}}},
-        {"valve size inlet limit",
-         "qTestMIP",
+             F("[parUserFlowRate_SCFM]", 10.0f)},
+        {"known parameters liquid flow factor", queries::kFlowRateCalcLiq.Info(),
+         kFluid + F("[parMOPDValue]", 25.0f) + F("[parUserFlowRate_GPM]", 10.0f)},
+        {"known parameters sizing check", queries::kSelMethodValveSizing.Info(), kSolenoidSizing},
+        {"known parameters temperature limit", queries::kTempMax.Info(), kTestLimits},
+        {"known parameters inlet limit", queries::kTestMIP.Info(), kTestLimits},
+        {"valve size control signals", queries::kControlSig.Info(), {}},
+        {"valve size information", queries::kSelMethod2Info.Info(),
+         T("[parAppTypeLink]", "PROPGAS")},
+        {"valve size check", queries::kValvesPassSelMethod2.Info(), kMethod2},
+        {"valve size flow factor limit", queries::kTestFloFacValue.Info(),
+         kMethod2Type + T("[parAppCategoryLink]", "Specialty")},
+        {"valve size volumetric limit", queries::kTestVolFlow.Info(),
+         kMethod2Type + T("[parBMaterialLink]", "ALL")},
+        {"valve size inlet limit", queries::kTestMIP.Info(),
          kMethod2Type + T("[parFluidStateLink]", "") + T("[parFluidLink]", "") +
-             T("[parAppCategoryLink]", "Specialty"),
-         {{"MIPValue", Read::Number}}},
-        // part number part number step
-        {"part number undecided", "qUndecided", {}, Strings({"UndecidedLink", "UndecidedText"})},
-        {"part number flow factor kinds", "qFlowFactor", {}, Strings({"FlowFactorLink", "FlowFactorText"})},
-        {"part number flow factor ranges", "qSel_PN_FloFacSel",
+             T("[parAppCategoryLink]", "Specialty")},
+        {"part number undecided", queries::kUndecided.Info(), {}},
+        {"part number flow factor kinds", queries::kFlowFactor.Info(), {}},
+        {"part number flow factor ranges", queries::kFlowFactorRanges.Info(),
          S("[parChkBx_FloFacValue]", 1) + T("[parFlowFactorLink]", "Kv") +
-             T("[parFloFacUnit]", "Cv") + F("[parFloFacValueEntered]", 0.5f),
-         Strings({"FlowFacValue_Low", "FlowFacRangeText"})},
-        {"part number options kind 1", "qSel_PN_PNDisplay_SelMeth2_ALLSelect", kKind1, kOptionFields},
-        {"part number options kind 2", "qSel_PN_PNDisplay_Param_ALLSelect", kKind2, kOptionFields},
-        {"part number options kind 3", "qSel_PN_PNDisplay_Param_NoSol_ALLSelect", kKind3, kOptionFields},
-        {"part number options kind 4", "qSel_PN_PNDisplay_Sizing_ALLSelect", kKind4, kOptionFields},
-        {"part number options kind 5", "qSel_PN_PNDisplay_Sizing_NoSol_ALLSelect", kKind5, kOptionFields},
-        {"part number list kind 1", "qSel_PN_PNDisplay_SelMeth2",
-         kKind1 + kFilters + T("[parControlSigLink2]", "ALL"), kListFields},
-        {"part number list kind 2", "qSel_PN_PNDisplay_Param", kKind2 + kFilters + kCoilFilters,
-         kListFields},
-        {"part number list kind 3", "qSel_PN_PNDisplay_Param_NoSol", kKind3 + kFilters, kListFields},
-        {"part number list kind 4", "qSel_PN_PNDisplay_Sizing", kKind4 + kFilters + kCoilFilters,
-         kListFields},
-        {"part number list kind 5", "qSel_PN_PNDisplay_Sizing_NoSol", kKind5 + kFilters, kListFields},
-        {"part number description", "qGetDescription",
+             T("[parFloFacUnit]", "Cv") + F("[parFloFacValueEntered]", 0.5f)},
+        {"part number options kind 1", queries::kOptionsKind1.Info(), kKind1},
+        {"part number options kind 2", queries::kOptionsKind2.Info(), kKind2},
+        {"part number options kind 3", queries::kOptionsKind3.Info(), kKind3},
+        {"part number options kind 4", queries::kOptionsKind4.Info(), kKind4},
+        {"part number options kind 5", queries::kOptionsKind5.Info(), kKind5},
+        {"part number list kind 1", queries::kListKind1.Info(),
+         kKind1 + kFilters + T("[parControlSigLink2]", "ALL")},
+        {"part number list kind 2", queries::kListKind2.Info(), kKind2 + kFilters + kCoilFilters},
+        {"part number list kind 3", queries::kListKind3.Info(), kKind3 + kFilters},
+        {"part number list kind 4", queries::kListKind4.Info(), kKind4 + kFilters + kCoilFilters},
+        {"part number list kind 5", queries::kListKind5.Info(), kKind5 + kFilters},
+        {"part number description", queries::kGetDescription.Info(),
          T("[parFuncLink]", "2W") + T("[parFloPatLink]", "2NC") +
-             T("[parAppCategoryLink]", "GenPurp") + T("[parAppTypeLink]", "GP"),
-         Strings({"Description"})},
-        {"part number filter help", "qPN_FilterHelp", T("[parFilterParam]", "BodyMaterial"),
-         Strings({"PN_FilterHelp_File", "PN_FilterHelp_Page"})},
-        {"part number catalog information", "qGetRefLink",
+             T("[parAppCategoryLink]", "GenPurp") + T("[parAppTypeLink]", "GP")},
+        {"part number filter help", queries::kFilterHelp.Info(),
+         T("[parFilterParam]", "BodyMaterial")},
+        {"part number catalog information", queries::kGetRefLink.Info(),
          T("[parValveNumberLink]", "K21BN08040") + T("[parSufxLink]", "N") +
-             T("[parAppTypeLink]", "GP"),
-         Strings({"ReferenceFile"})},
-        // solenoid solenoid: the non-standard entry; the two forms follow below
-        {"solenoid non-standard",
-         "qNonStandard",
-         {},
-         {{"Link", Read::String}, {"Text", Read::String}, {"Order", Read::Number}}},
-        // verification verification lists
-        {"verification valve size", "qValves_Pass_SelMethod2", kMethod2, kVerifyFields},
-        {"verification catalog data", "qValves_Pass_Known_Op_Param_Display",
-         kValveType + kApp + kFluid + kCatalog, kVerifyFields},
-        {"verification calculated size", "qValves_Pass_ValveSizing_Display", kSolenoidSizing, kVerifyFields},
-        // rapid rapid selection (the segment queries are walked in RapidSelectionTest)
-        {"rapid build types", "qRap_PNTypeAvail", T("[parDesignSeriesLink]", "K21"),
-         Strings({"PNType", "ImageName"})},
-        {"rapid segments",
-         "qRap_FieldHeadings_And_State",
-         T("[parDesignSeriesLink]", "K21") + T("[parRapSelChoiceLink]", "ValveAssembly"),
-         {{"RapSelFieldNum", Read::Int},
-          {"RapSelFieldHeading", Read::String},
-          {"FieldDisplayState", Read::String}}},
-        {"rapid segment query", "qRap_GetQuery",
+             T("[parAppTypeLink]", "GP")},
+        {"solenoid non-standard", queries::kNonStandard.Info(), {}},
+        {"verification valve size", queries::kValvesPassSelMethod2.Info(), kMethod2},
+        {"verification catalog data", queries::kValvesPassKnownOpParamDisplay.Info(),
+         kValveType + kApp + kFluid + kCatalog},
+        {"verification calculated size", queries::kValvesPassValveSizingDisplay.Info(),
+         kSolenoidSizing},
+        {"rapid build types", queries::kRapidBuildTypes.Info(), T("[parDesignSeriesLink]", "K21")},
+        {"rapid segments", queries::kRapidSegments.Info(),
+         T("[parDesignSeriesLink]", "K21") + T("[parRapSelChoiceLink]", "ValveAssembly")},
+        {"rapid segment query", queries::kRapidSegmentQuery.Info(),
          T("[parDesignSeriesLink]", "K21") + T("[parRapSelChoiceLink]", "ValveAssembly") +
-             S("[parRapSelFieldNum]", 999),
-         Strings({"Query"})},
-        // interchange competitor interchange
-        {"interchange competitors",
-         "qTool_Interchange_Competitors",
-         {},
-         Strings({"CompttrLink", "CompttrText"})},
-        {"interchange competitor parts", "qTool_Interchange_CompPN", T("[parCompttrLink]", "ARD"),
-         Strings({"CompttrPrefixLink", "CompttrPrefix", "CompttrPN", "CompttrSuffix",
-                  "CompttrSuffixLink", "CompleteCompttrPN"})},
-        {"interchange divisions", "qTool_Interchange_VeldorProdLine", kInterchangePart,
-         Strings({"ProductLinkIndiv", "ProductLineText"})},
-        {"interchange voltages", "qTool_Interchange_Voltage",
-         kInterchangePart + T("[parProductLinkIndiv]", "MVG"),
-         Strings({"VoltCode", "VoltText"}) + std::vector<Field>{{"VoltDefault", Read::Int}}},
-        {"interchange answer", "qTool_Interchange_Compttr_PNResult",
-         kInterchangePart + T("[parProductLinkIndiv]", "MVG") + T("[parVoltCode", "120A6"),
-         Strings({"NoteText", "CompleteVeldorPN", "DescriptionText"})},
-        // report selection report
-        {"report labels", "qSelRepLabels", {}, Strings({"MapKey", "FieldLabel"})},
-        {"report warning", "qGetMessages", T("[parMessageLink]", "WarningVAL"),
-         Strings({"MessageLinkText"})},
+             S("[parRapSelFieldNum]", 999)},
+        {"interchange competitors", queries::kCompetitors.Info(), {}},
+        {"interchange competitor parts", queries::kCompetitorParts.Info(),
+         T("[parCompttrLink]", "ARD")},
+        {"interchange divisions", queries::kInterchangeDivisions.Info(), kInterchangePart},
+        {"interchange voltages", queries::kInterchangeVoltages.Info(),
+         kInterchangePart + T("[parProductLinkIndiv]", "MVG")},
+        {"interchange answer", queries::kInterchangeAnswer.Info(),
+         kInterchangePart + T("[parProductLinkIndiv]", "MVG") + T("[parVoltCode", "120A6")},
+        {"report labels", queries::kSelRepLabels.Info(), {}},
+        {"report warning", queries::kGetMessages.Info(), T("[parMessageLink]", "WarningVAL")},
     };
-    for (const CallSite& site : SolenoidCallSites("Param", kSolenoidParam)) {
+    for (const CallSite& site : SolenoidCallSites(kSolenoidParam, false)) {
         sites.push_back(site);
     }
-    for (const CallSite& site : SolenoidCallSites("Sizing", kSolenoidSizing)) {
+    for (const CallSite& site : SolenoidCallSites(kSolenoidSizing, true)) {
         sites.push_back(site);
     }
     return sites;
 }
 
-bool KindFits(FieldKind kind, Read read) {
+bool KindFits(FieldKind kind, FieldRead read) {
     switch (read) {
-        case Read::String:
+        case FieldRead::Text:
             return kind == FieldKind::Text;
-        case Read::Int:
+        case FieldRead::Int:
             return kind == FieldKind::Int16 || kind == FieldKind::Int32;
-        case Read::Number:
+        case FieldRead::Number:
             return kind == FieldKind::Int16 || kind == FieldKind::Int32 ||
                    kind == FieldKind::Float32 || kind == FieldKind::Float64;
-        case Read::Bytes:
+        case FieldRead::Bytes:
             return kind == FieldKind::Bytes;
     }
     return false;
 }
 
-std::set<std::string> EngineNames(const std::vector<std::string>& written) {
-    std::set<std::string> names;
+ParamKind KindOf(const ParamValue& value) {
+    constexpr ParamKind kinds[] = {ParamKind::Text, ParamKind::Int16, ParamKind::Float,
+                                   ParamKind::Int32};
+    return kinds[value.index()];
+}
+
+std::map<std::string, ParamKind> EngineNames(const std::vector<std::string>& written) {
+    std::map<std::string, ParamKind> names;
     for (const std::string& name : written) {
-        names.insert(IQueryDef::EngineParameterName(name));
+        names[IQueryDef::EngineParameterName(name)] = ParamKind::Text;
     }
     return names;
 }
 
+std::map<std::string, ParamKind> DeclaredNames(const CQueryInfo& query) {
+    std::map<std::string, ParamKind> names;
+    for (const QueryParam& param : query.params) {
+        names[IQueryDef::EngineParameterName(param.name)] = param.kind;
+    }
+    return names;
+}
+
+std::map<std::string, ParamKind> SampleNames(const Params& params) {
+    std::map<std::string, ParamKind> names;
+    for (const auto& [name, value] : params) {
+        names[IQueryDef::EngineParameterName(name)] = KindOf(value);
+    }
+    return names;
+}
+
+std::set<std::string> Keys(const std::map<std::string, ParamKind>& names) {
+    std::set<std::string> keys;
+    for (const auto& [name, kind] : names) {
+        keys.insert(name);
+    }
+    return keys;
+}
+
 std::string SiteName(const ::testing::TestParamInfo<CallSite>& info) {
-    std::string name = info.param.query + "_" + std::to_string(info.index);
+    std::string name = std::string(info.param.query.name) + "_" + std::to_string(info.index);
     std::replace_if(
         name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
     return name;
@@ -367,6 +285,8 @@ class QueryContract : public ::testing::TestWithParam<CallSite> {};
 
 TEST_P(QueryContract, DeclaresTheCallersParametersAndFields) {
     const CallSite& site = GetParam();
+    // The samples are a caller's values: exactly the declared parameters, in declared kinds.
+    EXPECT_EQ(SampleNames(site.params), DeclaredNames(site.query));
     for (const std::string language : {"EN", "DE"}) {
         SCOPED_TRACE(site.where + " / " + language);
         ASSERT_TRUE(CStagedDatabase::Exists(language));
@@ -374,26 +294,20 @@ TEST_P(QueryContract, DeclaresTheCallersParametersAndFields) {
         CStagedDatabase staged(language);
         ASSERT_TRUE(staged.IsOpen());
 
-        std::vector<std::string> callerNames;
-        for (const auto& param : site.params) {
-            callerNames.push_back(param.first);
-        }
-        QD qd(staged.Db(), site.query);
-        EXPECT_EQ(EngineNames(qd.GetParameterNames()), EngineNames(callerNames));
+        QD qd(staged.Db(), std::string(site.query.name));
+        EXPECT_EQ(Keys(EngineNames(qd.GetParameterNames())), Keys(DeclaredNames(site.query)));
 
         try {
             SetParams(qd, site.params);
             IRecordset rs(staged.Db());
             rs.Open(qd);
-            if (site.yieldsRows) {
-                ASSERT_FALSE(rs.IsEOF()) << "the sample selection has no answer";
-            }
+            ASSERT_FALSE(rs.IsEOF()) << "the sample selection has no answer";
             // Every row, so that a Null or a number hiding in a text column is found.
             for (; !rs.IsEOF(); rs.MoveNext()) {
-                for (const Field& field : site.fields) {
-                    const CFieldValue& value =
-                        field.name[0] == '#' ? rs.GetFieldValue(std::stoi(field.name.substr(1)))
-                                             : rs.GetFieldValue(field.name);
+                for (const QueryField& field : site.query.fields) {
+                    const CFieldValue& value = field.name.empty()
+                                                   ? rs.GetFieldValue(field.position)
+                                                   : rs.GetFieldValue(std::string(field.name));
                     ASSERT_TRUE(KindFits(value.Kind(), field.read))
                         << field.name << " is " << FieldKindName(value.Kind());
                 }
@@ -406,22 +320,28 @@ TEST_P(QueryContract, DeclaresTheCallersParametersAndFields) {
 
 INSTANTIATE_TEST_SUITE_P(CallSites, QueryContract, ::testing::ValuesIn(AllCallSites()), SiteName);
 
-// The program names 72 stored queries; every one is covered above and the database holds no
-// query that neither the program nor the rapid selection tables name.
-TEST(QueryContractCoverage, EveryNamedQueryHasACallSiteAndNoneIsOrphaned) {
+// Every declared query has a call site above, the declarations name 72 queries, and the
+// database holds no query that neither the declarations nor the rapid selection tables name.
+TEST(QueryContractCoverage, EveryDeclaredQueryHasACallSiteAndNoneIsOrphaned) {
     ASSERT_TRUE(CStagedDatabase::Exists("EN"));
     MessageRecorder recorder;
     CStagedDatabase staged("EN");
     std::set<std::string> covered;
     for (const CallSite& site : AllCallSites()) {
-        covered.insert(site.query);
+        covered.insert(std::string(site.query.name));
     }
-    EXPECT_EQ(covered.size(), 72u);
+    std::set<std::string> declared;
+    for (const CQueryInfo& query : queries::AllStoredQueries()) {
+        EXPECT_TRUE(declared.insert(std::string(query.name)).second) << query.name;
+        EXPECT_EQ(covered.count(std::string(query.name)), 1u) << query.name;
+    }
+    EXPECT_EQ(declared.size(), 72u);
+    EXPECT_EQ(covered, declared);
 
     const std::set<std::string> rapid = RapidQueryNames(staged.Db());
     EXPECT_FALSE(rapid.empty());
     for (const std::string& name : staged.Db().GetStoredQueryNames()) {
-        EXPECT_TRUE(covered.count(name) == 1 || rapid.count(name) == 1) << name;
+        EXPECT_TRUE(declared.count(name) == 1 || rapid.count(name) == 1) << name;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ public:
 
     MsgAnswer ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) override {
         boxes.push_back({text, buttons, icon});
+        if (onBox) {
+            onBox(text);
+        }
         if (!m_answers.empty()) {
             const MsgAnswer answer = m_answers.front();
             m_answers.pop_front();
@@ -56,6 +60,8 @@ public:
         return texts;
     }
 
+    // Called with each box's text as it appears, for what a test must see at that moment.
+    std::function<void(const std::string&)> onBox;
     std::vector<Box> boxes;
     std::vector<std::string> opened;
     std::vector<std::string> help;

@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "app/ui/PlatformStrings.h"
+#include "app/AppStrings.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/ConfigStore.h"
+#include "base/ConfigStore.h"
 
 class QSettings;
 

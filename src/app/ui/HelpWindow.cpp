@@ -8,7 +8,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/ui/PlatformStrings.h"
+#include "app/AppStrings.h"
 #include "base/StringTable.h"
 
 namespace veritom {

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QResource>
 
+#include "app/AppStrings.h"
 #include "app/VeritomAppInterface.h"
-#include "app/ui/PlatformStrings.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
 #include "base/Paths.h"

@@ -14,9 +14,11 @@
 #include <algorithm>
 
 #include "app/AppConfiguration.h"
+#include "app/AppStrings.h"
 #include "app/CommandIds.h"
-#include "app/ShellStrings.h"
 #include "app/VeritomObject.h"
+#include "app/ui/CommandRouter.h"
+#include "app/ui/DocumentCommands.h"
 #include "app/ui/VeritomApp.h"
 #include "app/ui/VeritomView.h"
 #include "base/MessageSink.h"
@@ -26,7 +28,6 @@ namespace veritom {
 
 namespace {
 
-constexpr int kStringSaveSelection = 507;
 constexpr int kMinimumWidth = 640;
 constexpr int kMinimumHeight = 480;
 constexpr QSize kInitialSize(800, 600);
@@ -248,7 +249,7 @@ void CMainFrame::UpdateRecentFiles() {
         delete action;
     }
     m_recentActions.clear();
-    const auto& entries = m_app.GetRecentFiles().Entries();
+    const auto& entries = m_app.Documents().GetRecentFiles().Entries();
     for (std::size_t i = 0; i < entries.size() && i < cmd::kFileMruCount; ++i) {
         const int index = static_cast<int>(i);
         QAction* action = CreateCommandAction(
@@ -310,7 +311,8 @@ void CMainFrame::UpdateAction(QAction* action) {
         return;
     }
     CCmdUI cmdUI;
-    if (!OnUpdateFrameCommand(commandId, cmdUI) && !m_app.OnUpdateCommand(commandId, cmdUI)) {
+    if (!OnUpdateFrameCommand(commandId, cmdUI) &&
+        !m_app.Router().OnUpdateCommand(commandId, cmdUI)) {
         return;
     }
     action->setEnabled(cmdUI.enabled);
@@ -393,10 +395,11 @@ void CMainFrame::ShowCentred() {
 void CMainFrame::closeEvent(QCloseEvent* event) {
     CVeritomObject* object = m_app.GetSelectionObject();
     if (object && object->IsDirty()) {
-        const MsgAnswer answer = MessageBox(LoadString(kStringSaveSelection),
-                                            MsgButtons::YesNoCancel, MsgIcon::Question);
+        const MsgAnswer answer =
+            MessageBox(LoadString(ids::kSaveSelection), MsgButtons::YesNoCancel, MsgIcon::Question);
         // Cancel, or a save that did not happen, keeps the window and the selection.
-        if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !m_app.OnFileSave())) {
+        if (answer == MsgAnswer::Cancel ||
+            (answer == MsgAnswer::Yes && !m_app.Documents().OnFileSave())) {
             event->ignore();
             return;
         }

@@ -1,26 +1,21 @@
 #include "app/ui/NerithApp.h"
 
+#include "app/AppStrings.h"
 #include "app/CommandIds.h"
 #include "app/MenuResource.h"
 #include "app/NerithObject.h"
 #include "app/NotAvailable.h"
-#include "app/ShellStrings.h"
+#include "app/ui/DocumentCommands.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/NerithView.h"
 #include "base/StringTable.h"
 #include "data/CatalogueMessage.h"
 #include "data/Database.h"
-#include "data/QD.h"
-#include "data/Recordset.h"
+#include "tools/rapid/RapidSeries.h"
 
 namespace veritom {
 
-namespace {
-
-constexpr int kStringApplicationName = 246;
-constexpr int kStringNewSelectionTitle = 231;
-
-}  // namespace
+namespace {}  // namespace
 
 CNerithApp::CNerithApp(int& argc, char** argv) : CVeritomApp(argc, argv) {}
 
@@ -32,31 +27,24 @@ bool CNerithApp::InitInstance() {
     auto object = std::make_unique<CNerithObject>(*this);
     CNerithObject& nerith = *object;
     SetSelectionObject(std::move(object));
-    SetDisplayName(LoadString(kStringApplicationName));
+    SetDisplayName(LoadString(ids::kApplicationName));
 
     // Neither result ends start-up: a missing configuration or database is reported where it
     // is found, and the window still opens.
     InitFramework(ProgramArguments());
     nerith.Initialize();
 
-    LoadRecentFiles();
+    Documents().LoadRecentFiles();
     CreateDocumentWindow(std::make_unique<CNerithView>(*this));
-    if (!ProcessShellCommand()) {
-        return false;
-    }
+    Documents().StartNewSelection();
     GetMainFrame()->RemoveMenuCommand(cmd::kVeritomUpdates);
     AddRunTimeMenuItems(nerith);
-
-    // A file opened from the command line keeps its own title.
-    if (nerith.GetCurrentFileName() == "*") {
-        SetDocumentTitle(LoadString(kStringNewSelectionTitle));
-    } else {
-        UpdateTitles();
-    }
     GetMainFrame()->ShowCentred();
     GetView()->OnInitialUpdate();
     GetMainFrame()->UpdateCommandUI();
-    return true;
+    // A file named on the command line opens over the window; whatever it says about the
+    // file appears there, and a file that cannot be opened leaves the new selection.
+    return ProcessShellCommand();
 }
 
 void CNerithApp::ExitInstance() {
@@ -64,21 +52,11 @@ void CNerithApp::ExitInstance() {
     CVeritomApp::ExitInstance();
 }
 
-bool CNerithApp::HasSpecialityValves(CNerithObject& object) {
-    IDatabase& db = object.GetDatabase();
-    QD query(db, "qValvesNotAvail");
-    IRecordset records(db);
-    records.Open(query, OpenType::Snapshot);
-    const bool any = !records.IsEOF();
-    records.Close();
-    return any;
-}
-
 void CNerithApp::AddRunTimeMenuItems(CNerithObject& object) {
     // A database that fails here is reported, and start-up goes on without the item.
     bool offerSpecialityValves = false;
     RunTask([&] {
-        offerSpecialityValves = object.GetDatabase().IsOpen() && HasSpecialityValves(object);
+        offerSpecialityValves = object.GetDatabase().IsOpen() && object.HasSpecialityValves();
     });
     int specialityValves = -1;
     if (offerSpecialityValves) {
@@ -98,7 +76,7 @@ void CNerithApp::NewSelection() {
         object->NewData();
     }
     RefreshButtonPanel();
-    SetDocumentTitle(LoadString(kStringNewSelectionTitle));
+    SetDocumentTitle(LoadString(ids::kNewSelectionTitle));
 }
 
 void CNerithApp::ShowAbout() {
@@ -111,16 +89,7 @@ void CNerithApp::RunRapidSelection() {
         return;
     }
     IDatabase& db = object->GetDatabase();
-    int count = 0;
-    {
-        QD query(db, "qRap_SelSeries_Count");
-        IRecordset records(db);
-        records.Open(query);
-        if (!records.IsEOF()) {
-            count = records.GetInt("RapSelSeriesCount");
-        }
-    }
-    if (count <= 0) {
+    if (CountRapidSeries(db) <= 0) {
         ShowCatalogueMessage(db, "RapidSelCount0");
         return;
     }

@@ -24,7 +24,6 @@ public:
 
 private:
     void AddRunTimeMenuItems(CNerithObject& object);
-    static bool HasSpecialityValves(CNerithObject& object);
 };
 
 }  // namespace veritom

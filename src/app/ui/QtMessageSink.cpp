@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "app/AppStrings.h"
 #include "app/ui/HelpWindow.h"
-#include "app/ui/PlatformStrings.h"
 #include "base/Format.h"
 #include "base/StringTable.h"
 

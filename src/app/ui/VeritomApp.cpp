@@ -2,115 +2,36 @@
 
 #include <QLocale>
 
+#include "app/AppStrings.h"
 #include "app/CommandIds.h"
-#include "app/ConfigStore.h"
 #include "app/NotAvailable.h"
 #include "app/SelectionFile.h"
-#include "app/ShellStrings.h"
 #include "app/VeritomObject.h"
 #include "app/ui/CommandEvent.h"
+#include "app/ui/CommandRouter.h"
 #include "app/ui/ConfigStore.h"
+#include "app/ui/DocumentCommands.h"
 #include "app/ui/FileDialog.h"
 #include "app/ui/LanguageBundle.h"
+#include "app/ui/LanguageSwitcher.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/QtMessageSink.h"
+#include "app/ui/QtSelectionDialogs.h"
 #include "app/ui/TaskEvent.h"
 #include "app/ui/VeritomView.h"
+#include "base/ConfigStore.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "data/DaoException.h"
-#include "wizard/ui/QtWizardDialogs.h"
+#include "tools/progress/Progress.h"
+#include "tools/progress/ui/LocalProgressTransport.h"
 
 namespace veritom {
 
 namespace {
 
-constexpr int kStringSaveSelection = 507;
-constexpr int kRecentFileCount = 4;
 // The maker's web host; the pages below it are fixed.
 constexpr const char* kWebHost = "https://www.veldor-kastrel.example";
-
-// Holds the prompt flag for a scope and puts back what it was.
-class CPromptScope {
-public:
-    explicit CPromptScope(bool& flag) : m_flag(flag), m_previous(flag) { m_flag = true; }
-    ~CPromptScope() { m_flag = m_previous; }
-    CPromptScope(const CPromptScope&) = delete;
-    CPromptScope& operator=(const CPromptScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_previous;
-};
-
-std::optional<InfoCommand> InfoCommandOf(int commandId) {
-    switch (commandId) {
-        case cmd::kContactingVeldor:
-            return InfoCommand::ContactingVeldor;
-        case cmd::kVeldorLocations:
-            return InfoCommand::VeldorLocations;
-        case cmd::kOfferOfSale:
-            return InfoCommand::OfferOfSale;
-        case cmd::kProductsAndServices:
-            return InfoCommand::ProductsAndServices;
-        case cmd::kRelatedProducts:
-            return InfoCommand::RelatedProducts;
-        case cmd::kLicenseAgreement:
-            return InfoCommand::LicenseAgreement;
-        case cmd::kProductSupport:
-            return InfoCommand::ProductSupport;
-        case cmd::kHelpSearch:
-            return InfoCommand::HelpSearch;
-        case cmd::kHelpContents:
-            return InfoCommand::HelpContents;
-        case cmd::kReferenceContents:
-            return InfoCommand::ReferenceContents;
-        case cmd::kSearchReference:
-            return InfoCommand::SearchReference;
-        case cmd::kReferenceGlossary:
-            return InfoCommand::ReferenceGlossary;
-        default:
-            break;
-    }
-    return std::nullopt;
-}
-
-std::optional<CadCommand> CadCommandOf(int commandId) {
-    switch (commandId) {
-        case cmd::kCadDrawing:
-            return CadCommand::Drawing;
-        case cmd::kSaveCad:
-            return CadCommand::Save;
-        case cmd::kPrintDxf:
-            return CadCommand::PrintDxf;
-        case cmd::kPrintHpgl:
-            return CadCommand::PrintHpgl;
-        case cmd::kCadPreferences:
-            return CadCommand::Preferences;
-        default:
-            break;
-    }
-    return std::nullopt;
-}
-
-const char* WebPageOf(int commandId) {
-    switch (commandId) {
-        case cmd::kVeritomHomePage:
-        case cmd::kVeritomUpdates:
-            return "/veritominfo";
-        case cmd::kVeritomProducts:
-            return "/veritominfo/products/index.htm";
-        case cmd::kVeritomSupport:
-            return "/veritominfo/current/support.htm";
-        default:
-            break;
-    }
-    return nullptr;
-}
-
-bool InRange(int id, int first, int last) {
-    return id >= first && id <= last;
-}
 
 }  // namespace
 
@@ -122,15 +43,22 @@ CVeritomApp::CVeritomApp(int& argc, char** argv)
     : QApplication(argc, argv),
       m_store(std::make_unique<CConfigStore>()),
       m_bundle(std::make_unique<CLanguageBundle>()),
-      m_dialogs(std::make_unique<CQtWizardDialogs>([this] { return m_frame.get(); })),
-      m_recentFiles(kRecentFileCount),
+      m_dialogs(std::make_unique<CQtSelectionDialogs>([this] { return m_frame.get(); })),
+      m_documents(std::make_unique<CDocumentCommands>(*this)),
+      m_languages(std::make_unique<CLanguageSwitcher>(*this)),
+      m_router(std::make_unique<CCommandRouter>(*this)),
       m_nextUserCommandId(cmd::kUserMenuFirst) {}
 
 CVeritomApp::~CVeritomApp() {
     if (m_object) {
         m_config.SaveLanguage(*m_store, m_object->GetRegistryKeyPath());
     }
+    CProgress::SetTransport(nullptr);
+    m_progress.reset();
     m_frame.reset();
+    m_router.reset();
+    m_languages.reset();
+    m_documents.reset();
     m_object.reset();
     m_userMenuItems.clear();
     if (m_sink) {
@@ -158,22 +86,29 @@ void CVeritomApp::SetDisplayName(std::string name) {
 }
 
 bool CVeritomApp::InitFramework(const std::vector<std::string>& arguments) {
+    // The command line counts whatever else fails: its file is still opened, its switches
+    // still hold.
+    m_cmdLine.Parse(arguments);
+    m_verification = m_cmdLine.IsVerification();
     const QLocale locale = QLocale::system();
-    if (!m_config.Load(*m_store, m_object->GetRegistryKeyPath(),
-                       locale.groupSeparator().toStdString(),
-                       locale.decimalPoint().toStdString())) {
-        return false;
-    }
-    const int index = m_config.GetCurrentIndex();
-    if (!m_config.CheckBundle(index) ||
-        m_bundle->Load(m_config.GetNetPath(),
-                       m_config.GetLanguages()[static_cast<std::size_t>(index)]) !=
+    const bool loaded =
+        m_config.Load(*m_store, m_object->GetRegistryKeyPath(),
+                      locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString());
+    // The progress program lives in the shared data directory.
+    m_progress = std::make_unique<CLocalProgressTransport>(m_config.GetNetPath(),
+                                                           [this] { return m_displayName; });
+    CProgress::SetTransport(m_progress.get());
+    return loaded && LoadLanguage(m_config.GetCurrentIndex());
+}
+
+bool CVeritomApp::LoadLanguage(int index) {
+    const auto& languages = m_config.GetLanguages();
+    if (index < 0 || index >= static_cast<int>(languages.size()) || !m_config.CheckBundle(index) ||
+        m_bundle->Load(m_config.GetNetPath(), languages[static_cast<std::size_t>(index)]) !=
             CLanguageBundle::LoadResult::Loaded) {
         return false;
     }
-    m_cmdLine.Parse(arguments);
-    m_verification = m_cmdLine.IsVerification();
-    return true;
+    return m_config.SetCurrentIndex(index);
 }
 
 std::string CVeritomApp::GetLanguageCode() const {
@@ -216,7 +151,7 @@ IConfigStore& CVeritomApp::GetConfigStore() {
     return *m_store;
 }
 
-IWizardDialogs& CVeritomApp::GetDialogs() {
+ISelectionDialogs& CVeritomApp::GetDialogs() {
     return *m_dialogs;
 }
 
@@ -286,12 +221,8 @@ bool CVeritomApp::ProcessShellCommand() {
     if (!m_frame) {
         return false;
     }
-    CCmdLineInfo info;
-    info.Parse(ProgramArguments());
-    if (info.GetShellCommand() == CCmdLineInfo::ShellCommand::FileOpen) {
-        OpenDocumentFile(info.GetFileName());
-    } else {
-        OnFileNew();
+    if (m_cmdLine.GetShellCommand() == CCmdLineInfo::ShellCommand::FileOpen) {
+        m_documents->OpenDocumentFile(m_cmdLine.GetFileName());
     }
     return true;
 }
@@ -319,7 +250,8 @@ bool CVeritomApp::event(QEvent* event) {
 }
 
 void CVeritomApp::RouteCommand(int commandId) {
-    const bool handled = (m_frame && m_frame->OnCmdMsg(commandId)) || OnCommand(commandId);
+    const bool handled =
+        (m_frame && m_frame->OnCmdMsg(commandId)) || m_router->OnCommand(commandId);
     if (handled && m_frame) {
         m_frame->AfterCommand();
     }
@@ -338,171 +270,6 @@ void CVeritomApp::ReportEngineFailure(const CDaoException& failure) {
     MessageBox(failure.what(), MsgButtons::Ok, MsgIcon::Error);
 }
 
-bool CVeritomApp::OnCommand(int commandId) {
-    if (!m_object) {
-        return false;
-    }
-    switch (commandId) {
-        case cmd::kFileNew:
-            OnFileNew();
-            return true;
-        case cmd::kFileOpen:
-            OnFileOpen();
-            return true;
-        case cmd::kFileSave:
-            OnFileSave();
-            return true;
-        case cmd::kFileSaveAs:
-            OnFileSaveAs();
-            return true;
-        case cmd::kViewOrderPad:
-            ShowNotAvailable(ids::kNameOrderPad);
-            return true;
-        case cmd::kToolsAddToOrderPad:
-            m_object->AddToOrderPad();
-            return true;
-        case cmd::kToolsRapidSelection:
-            RunRapidSelection();
-            return true;
-        case cmd::kViewSelectionCompleteOptions:
-            ToggleSelectionCompleteOptions();
-            return true;
-        case cmd::kVeldorHomePage:
-            OpenHomePage();
-            return true;
-        case cmd::kTipOfTheDay:
-            ShowNotAvailable(ids::kNameTipOfTheDay);
-            return true;
-        case cmd::kAppAbout:
-            ShowAbout();
-            return true;
-        case cmd::kExportXml:
-            ExportXml();
-            return true;
-        case cmd::kStartupScreens:
-            m_object->ShowStartupScreens();
-            if (m_cmdLine.ShowSplash()) {
-                ShowNotAvailable(ids::kNameTipOfTheDay);
-            }
-            return true;
-        default:
-            break;
-    }
-    if (const char* page = WebPageOf(commandId)) {
-        OpenWebPage(page);
-        return true;
-    }
-    if (InRange(commandId, cmd::kLanguageFirst, cmd::kLanguageLast)) {
-        SwitchLanguage(commandId - cmd::kLanguageFirst);
-        return true;
-    }
-    if (InRange(commandId, cmd::kFileMruFirst, cmd::kFileMruFirst + cmd::kFileMruCount - 1)) {
-        const auto index = static_cast<std::size_t>(commandId - cmd::kFileMruFirst);
-        if (index < m_recentFiles.Entries().size()) {
-            OpenDocumentFile(m_recentFiles.Entries()[index]);
-        }
-        return true;
-    }
-    return RouteObjectCommand(commandId);
-}
-
-bool CVeritomApp::RouteObjectCommand(int commandId) {
-    switch (commandId) {
-        case cmd::kFilePrintSelection:
-            m_object->OnFilePrintSelection(true);
-            return true;
-        case cmd::kFilePrintDirect:
-            m_object->OnFilePrintSelection(false);
-            return true;
-        case cmd::kViewReference:
-            m_object->ViewReferenceTopic("");
-            return true;
-        case cmd::kViewSelectionReport:
-            m_object->OnViewSelectionReport();
-            return true;
-        case cmd::kToolsOptions:
-            m_object->OnToolOptions();
-            return true;
-        default:
-            break;
-    }
-    if (const auto info = InfoCommandOf(commandId)) {
-        m_object->OnInfoCommand(*info);
-        return true;
-    }
-    if (const auto cad = CadCommandOf(commandId)) {
-        m_object->OnCadCommand(*cad);
-        return true;
-    }
-    if (InRange(commandId, cmd::kUserMenuFirst, cmd::kUserMenuLast)) {
-        m_object->OnUserMenuCommand(commandId);
-        return true;
-    }
-    return false;
-}
-
-bool CVeritomApp::OnUpdateCommand(int commandId, CCmdUI& cmdUI) {
-    if (!m_object) {
-        return false;
-    }
-    switch (commandId) {
-        case cmd::kViewOrderPad:
-            OnUpdateViewOrderPad(cmdUI);
-            return true;
-        case cmd::kToolsAddToOrderPad:
-            OnUpdateAddToOrderPad(cmdUI);
-            return true;
-        case cmd::kToolsRapidSelection:
-            OnUpdateRapidSelection(cmdUI);
-            return true;
-        case cmd::kViewSelectionCompleteOptions:
-            cmdUI.SetCheck(m_store->ReadProfileInt("SelectionCompleted", "Show", 1) != 0);
-            return true;
-        case cmd::kVeritomHomePage:
-        case cmd::kVeritomProducts:
-        case cmd::kVeritomSupport:
-        case cmd::kVeritomUpdates:
-        case cmd::kVeldorHomePage:
-            cmdUI.Enable(m_webLinks);
-            return true;
-        default:
-            break;
-    }
-    if (InRange(commandId, cmd::kLanguageFirst, cmd::kLanguageLast)) {
-        cmdUI.SetCheck(commandId - cmd::kLanguageFirst == m_config.GetCurrentIndex());
-        return true;
-    }
-    return RouteObjectUpdate(commandId, cmdUI);
-}
-
-bool CVeritomApp::RouteObjectUpdate(int commandId, CCmdUI& cmdUI) {
-    switch (commandId) {
-        case cmd::kFilePrintSelection:
-            m_object->OnUpdatePrintSelection(cmdUI);
-            return true;
-        case cmd::kViewSelectionReport:
-            m_object->OnUpdateViewSelectionReport(cmdUI);
-            return true;
-        case cmd::kToolsOptions:
-            m_object->OnUpdateToolOptions(cmdUI);
-            return true;
-        case cmd::kExportXml:
-            m_object->OnUpdateExportXML(cmdUI);
-            return true;
-        default:
-            break;
-    }
-    if (const auto info = InfoCommandOf(commandId)) {
-        m_object->OnUpdateInfoCommand(*info, cmdUI);
-        return true;
-    }
-    if (const auto cad = CadCommandOf(commandId)) {
-        m_object->OnUpdateCadCommand(*cad, cmdUI);
-        return true;
-    }
-    return false;
-}
-
 void CVeritomApp::OnUpdateAddToOrderPad(CCmdUI& cmdUI) {
     cmdUI.Enable(m_object && m_object->IsOrderPadReady());
 }
@@ -513,173 +280,6 @@ void CVeritomApp::OpenHomePage() {
 
 void CVeritomApp::OpenWebPage(const std::string& path) {
     Messages().OpenDocument(kWebHost + path);
-}
-
-void CVeritomApp::ToggleSelectionCompleteOptions() {
-    const int shown = m_store->ReadProfileInt("SelectionCompleted", "Show", 1);
-    m_store->WriteProfileInt("SelectionCompleted", "Show", shown != 0 ? 0 : 1);
-}
-
-void CVeritomApp::ExportXml() {
-    CFileDialog::Request request;
-    request.save = true;
-    request.title = QString::fromStdString(LoadString(ids::kFileDialogExportXml));
-    request.folder = QString::fromStdString(m_object->GetFileSaveOpenPath());
-    request.filter = QString::fromStdString(LoadString(ids::kFileFilterXml));
-    request.defaultSuffix = QStringLiteral("xml");
-    const QString path = CFileDialog::Run(m_frame.get(), request);
-    if (!path.isEmpty()) {
-        m_object->ExportXML(path.toStdString());
-    }
-}
-
-bool CVeritomApp::SaveModifiedSelection() {
-    if (m_promptInProgress || !m_object->IsDirty()) {
-        return true;
-    }
-    CPromptScope prompt(m_promptInProgress);
-    const MsgAnswer answer =
-        MessageBox(LoadString(kStringSaveSelection), MsgButtons::YesNo, MsgIcon::Question);
-    // A selection the user wanted kept is never thrown away because saving failed or the
-    // file dialog was cancelled.
-    return answer != MsgAnswer::Yes || OnFileSave();
-}
-
-void CVeritomApp::OnFileNew() {
-    if (!SaveModifiedSelection()) {
-        return;
-    }
-    m_object->SetCurrentFileName("*");
-    NewSelection();
-}
-
-bool CVeritomApp::OnFileSave() {
-    if (m_object->GetCurrentFileName() == "*") {
-        return OnFileSaveAs();
-    }
-    return m_object->SaveData(m_object->GetCurrentFileName());
-}
-
-bool CVeritomApp::OnFileSaveAs() {
-    CFileDialog::Request request;
-    request.save = true;
-    request.title = QString::fromStdString(LoadString(ids::kFileDialogSaveAs));
-    request.folder = QString::fromStdString(m_object->GetFileSaveOpenPath());
-    request.proposedName = QString::fromStdString(m_object->ProposedSaveName());
-    request.filter = CFileDialog::QtFilter(m_object->GetFileFilter());
-    request.defaultSuffix = QString::fromStdString(m_object->GetDefaultExtension());
-    const QString path = CFileDialog::Run(m_frame.get(), request);
-    if (path.isEmpty() || !m_object->SaveData(path.toStdString())) {
-        return false;
-    }
-    RememberFile(path.toStdString());
-    return true;
-}
-
-void CVeritomApp::OnFileOpen() {
-    if (!SaveModifiedSelection()) {
-        return;
-    }
-    // The question has been answered for this command; a language switch on the way must not
-    // ask it again.
-    CPromptScope prompt(m_promptInProgress);
-    CFileDialog::Request request;
-    request.title = QString::fromStdString(LoadString(ids::kFileDialogOpen));
-    request.folder = QString::fromStdString(m_object->GetFileSaveOpenPath());
-    request.proposedName = QString::fromStdString("*." + m_object->GetDefaultExtension());
-    request.filter = CFileDialog::QtFilter(m_object->GetFileFilter());
-    request.defaultSuffix = QString::fromStdString(m_object->GetDefaultExtension());
-    const QString path = CFileDialog::Run(m_frame.get(), request);
-    if (path.isEmpty()) {
-        return;
-    }
-    if (OpenSelection(path.toStdString())) {
-        RememberFile(path.toStdString());
-    }
-}
-
-bool CVeritomApp::OpenDocumentFile(const std::string& path) {
-    if (!m_object->CheckSelectionFileName(path) || !SaveModifiedSelection()) {
-        return false;
-    }
-    CPromptScope prompt(m_promptInProgress);
-    return OpenSelection(path);
-}
-
-bool CVeritomApp::OpenSelection(const std::string& path) {
-    if (const auto header = ReadSelectionFileHeader(path)) {
-        const CSelectionLanguageCheck check =
-            CheckSelectionLanguage(*header, GetLanguageCode(), GetLanguages());
-        switch (check.action) {
-            case CSelectionLanguageCheck::Action::Refuse:
-                return false;
-            case CSelectionLanguageCheck::Action::SwitchThenOpen:
-                // Loaded under any other language, the file's texts would not match the
-                // interface and its database.
-                if (!SwitchLanguage(check.languageIndex)) {
-                    return false;
-                }
-                break;
-            case CSelectionLanguageCheck::Action::Open:
-                break;
-        }
-    }
-    if (!m_object->LoadData(path)) {
-        return false;
-    }
-    if (CVeritomView* view = GetView()) {
-        view->ShowSelectionState(m_object->IsSelectionComplete());
-    }
-    return true;
-}
-
-std::string CVeritomApp::RecentFileKey() {
-    return m_object->GetRegistryKeyPath() + "\\Recent File List";
-}
-
-void CVeritomApp::RememberFile(const std::string& path) {
-    m_recentFiles.Add(path);
-    m_recentFiles.Save(*m_store, RecentFileKey());
-    if (m_frame) {
-        m_frame->UpdateRecentFiles();
-    }
-    m_object->RememberFolderOf(path);
-}
-
-void CVeritomApp::LoadRecentFiles() {
-    m_recentFiles.Load(*m_store, RecentFileKey());
-}
-
-bool CVeritomApp::SwitchLanguage(int index) {
-    const auto& languages = m_config.GetLanguages();
-    if (index < 0 || index >= static_cast<int>(languages.size())) {
-        return false;
-    }
-    OnFileNew();
-    if (m_object->IsDirty()) {
-        return false;
-    }
-    if (!m_config.CheckBundle(index) ||
-        m_bundle->Load(m_config.GetNetPath(), languages[static_cast<std::size_t>(index)]) !=
-            CLanguageBundle::LoadResult::Loaded) {
-        return false;
-    }
-    m_config.SetCurrentIndex(index);
-    OnFileNew();
-    AfterLanguageSwitch();
-    return true;
-}
-
-void CVeritomApp::AfterLanguageSwitch() {
-    if (m_frame) {
-        m_frame->RebuildMenus();
-    }
-    if (CVeritomView* view = GetView()) {
-        view->ReloadButtons();
-    }
-    m_object->LanguageSwitched();
-    UpdateTitles();
-    RedrawMainWindow();
 }
 
 }  // namespace veritom

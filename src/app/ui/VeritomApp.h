@@ -9,14 +9,17 @@
 #include "app/AppConfiguration.h"
 #include "app/CmdLineInfo.h"
 #include "app/CmdUI.h"
-#include "app/RecentFileList.h"
 #include "app/UserMenuItem.h"
 #include "app/VeritomAppInterface.h"
 
 namespace veritom {
 
+class CCommandRouter;
 class CConfigStore;
 class CDaoException;
+class CDocumentCommands;
+class CLanguageSwitcher;
+class CLocalProgressTransport;
 class CLanguageBundle;
 class CMainFrame;
 class IMessageSink;
@@ -25,9 +28,9 @@ class CVeritomObject;
 class CVeritomView;
 
 // The framework application shared by the products of the selection-software family: reads
-// the installation's configuration, loads the language bundle, owns the one selection object,
-// routes the menu commands to it, runs the file commands and the language switch, and is the
-// one place where database engine failures are caught (notify).
+// the installation's configuration, loads the language bundle, owns the one selection object
+// and the parts that run the commands (document commands, language switch, command router),
+// and is the one place where database engine failures are caught (notify).
 class CVeritomApp : public QApplication, public IVeritomApp {
 public:
     CVeritomApp(int& argc, char** argv);
@@ -50,7 +53,7 @@ public:
     std::string GetLocalPath() const override;
     std::string GetVeritomRootPath() const override;
     IConfigStore& GetConfigStore() override;
-    IWizardDialogs& GetDialogs() override;
+    ISelectionDialogs& GetDialogs() override;
     void RefreshButtonPanel() override;
     void RedrawMainWindow() override;
     void SetDocumentTitle(const std::string& title) override;
@@ -64,6 +67,9 @@ public:
     virtual void OnUpdateAddToOrderPad(CCmdUI& cmdUI);
     virtual void OnUpdateRapidSelection(CCmdUI&) {}
     virtual void OpenHomePage();
+    // A page below the maker's web host.
+    void OpenWebPage(const std::string& path);
+    bool HasWebLinks() const { return m_webLinks; }
 
     CVeritomObject* GetSelectionObject() const { return m_object.get(); }
     void SetSelectionObject(std::unique_ptr<CVeritomObject> object);
@@ -79,30 +85,25 @@ public:
     void SendCommand(int commandId);
     // Runs task through notify: an engine failure in it is reported and ends only the task.
     void RunTask(std::function<void()> task);
-    // The application's command table; false when id is none of its commands.
-    bool OnCommand(int commandId);
-    bool OnUpdateCommand(int commandId, CCmdUI& cmdUI);
 
-    // File commands.
-    void OnFileNew();
-    void OnFileOpen();
-    bool OnFileSave();
-    bool OnFileSaveAs();
-    // Opening by the command line or from the recent file list: no dialog.
-    bool OpenDocumentFile(const std::string& path);
-    // Makes language index the interface language; false when it could not be switched.
-    bool SwitchLanguage(int index);
+    CDocumentCommands& Documents() { return *m_documents; }
+    CLanguageSwitcher& Languages() { return *m_languages; }
+    CCommandRouter& Router() { return *m_router; }
+
+    // Loads the bundle of language index and makes it the current language; false (with a
+    // message) when its bundle cannot be loaded.
+    bool LoadLanguage(int index);
+    void UpdateTitles();
 
     bool notify(QObject* receiver, QEvent* event) override;
 
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
     CVeritomView* GetView() const;
     const std::string& GetDocumentTitle() const { return m_documentTitle; }
-    const CRecentFileList& GetRecentFiles() const { return m_recentFiles; }
     const CAppConfiguration& GetConfiguration() const { return m_config; }
+    const CCmdLineInfo& GetCommandLine() const { return m_cmdLine; }
     const CLanguageBundle& GetBundle() const { return *m_bundle; }
     const std::string& GetDisplayName() const { return m_displayName; }
-    bool IsPromptInProgress() const { return m_promptInProgress; }
 
     // Message boxes, the wait cursor and the desktop through Qt (the program installs it;
     // tests keep their recorder).
@@ -117,46 +118,33 @@ protected:
     void SetDisplayName(std::string name);
     // Creates the main frame around view (the single document window).
     void CreateDocumentWindow(std::unique_ptr<CVeritomView> view);
-    // New selection, or the file named on the command line.
+    // Opens the file named on the command line, if any; run once the main window shows, so
+    // that what it says appears over the window.
     bool ProcessShellCommand();
     // The command line without the program's name.
     static std::vector<std::string> ProgramArguments();
-    void LoadRecentFiles();
-    void UpdateTitles();
 
 private:
     void RouteCommand(int commandId);
     void ReportEngineFailure(const CDaoException& failure);
-    bool RouteObjectCommand(int commandId);
-    bool RouteObjectUpdate(int commandId, CCmdUI& cmdUI);
-    // Asks string 507 when the selection has changes; false when the user wanted it saved
-    // and it was not.
-    bool SaveModifiedSelection();
-    // Steps shared by Open, the command line and the recent file list: language check,
-    // loading, the view's selection-complete state.
-    bool OpenSelection(const std::string& path);
-    void RememberFile(const std::string& path);
-    void ToggleSelectionCompleteOptions();
-    void ExportXml();
-    void OpenWebPage(const std::string& path);
-    void AfterLanguageSwitch();
-    std::string RecentFileKey();
 
     std::unique_ptr<CConfigStore> m_store;
     std::unique_ptr<CLanguageBundle> m_bundle;
     std::unique_ptr<CQtMessageSink> m_sink;
     IMessageSink* m_previousSink = nullptr;
-    std::unique_ptr<IWizardDialogs> m_dialogs;
+    std::unique_ptr<ISelectionDialogs> m_dialogs;
+    std::unique_ptr<CLocalProgressTransport> m_progress;
     std::unique_ptr<CVeritomObject> m_object;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<CDocumentCommands> m_documents;
+    std::unique_ptr<CLanguageSwitcher> m_languages;
+    std::unique_ptr<CCommandRouter> m_router;
     CAppConfiguration m_config;
     CCmdLineInfo m_cmdLine;
-    CRecentFileList m_recentFiles;
     std::vector<CUserMenuItem> m_userMenuItems;
     std::string m_displayName;
     std::string m_documentTitle;
     int m_nextUserCommandId;
-    bool m_promptInProgress = false;
     bool m_verification = false;
     bool m_webLinks = true;
 };

@@ -6,8 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "app/AppStrings.h"
 #include "app/CommandIds.h"
-#include "app/ShellStrings.h"
 #include "app/VeritomAppInterface.h"
 #include "app/VeritomObject.h"
 #include "app/ui/LanguageBundle.h"

@@ -1,7 +1,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "app/ShellStrings.h"
+#include "app/AppStrings.h"
 #include "app/ui/NerithApp.h"
 #include "base/StringTable.h"
 

@@ -4,9 +4,9 @@
 #include <QIODevice>
 #include <QPainter>
 
-#include "app/ui/PlatformStrings.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
+#include "data/DataStrings.h"
 
 namespace veritom {
 

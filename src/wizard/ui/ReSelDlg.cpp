@@ -5,9 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ShellStrings.h"
-#include "app/WizardDialogs.h"
+#include "base/DialogResult.h"
 #include "base/StringTable.h"
+#include "data/DataStrings.h"
+#include "wizard/WizardStrings.h"
 
 namespace veritom {
 

@@ -1,8 +1,10 @@
 #include "ValveTypeOptionsSelection.h"
 
+#include "base/DialogResult.h"
 #include "base/Links.h"
-#include "data/QD.h"
+#include "data/Query.h"
 #include "data/Recordset.h"
+#include "data/StoredQueries.h"
 
 namespace veritom {
 
@@ -19,19 +21,20 @@ void CValveTypeOptionsSelection::Load() {
     m_options.clear();
     m_hasRealOptions = false;
     m_hasNoOptionRow = false;
-    QD query(m_db, "qFlowPatternOpt");
-    query.SetParam("[parFuncLink]", m_functionType.link);
-    query.SetParam("[parFloPatLink]", m_flowPattern.link);
+    constexpr auto& q = queries::kFlowPatternOpt;
+    CQuery query(m_db, q);
+    query.Set(q.Param("[parFuncLink]"), m_functionType.link);
+    query.Set(q.Param("[parFloPatLink]"), m_flowPattern.link);
     IRecordset records(m_db);
     records.Open(query);
     while (!records.IsEOF()) {
-        const std::string link = records.GetString("FloPatOptLink");
+        const std::string link = records.GetString(q.Field("FloPatOptLink"));
         if (link == links::kNoOption) {
             m_hasNoOptionRow = true;
         } else {
             m_hasRealOptions = true;
         }
-        m_options.push_back({records.GetString("FloPatOptLinkText"), link, "", 0});
+        m_options.push_back({records.GetString(q.Field("FloPatOptLinkText")), link, "", 0});
         records.MoveNext();
     }
     records.Close();

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/WizardDialogs.h"
+#include "base/ValveTypeAnswer.h"
 
 namespace veritom {
 

@@ -1,8 +1,10 @@
 #include "ValveTypeSelection.h"
 
-#include "data/QD.h"
+#include "base/DialogResult.h"
+#include "data/Query.h"
 #include "data/Recordset.h"
 #include "data/StoredImage.h"
+#include "data/StoredQueries.h"
 
 namespace veritom {
 
@@ -36,12 +38,13 @@ void CValveTypeSelection::Load() {
 
 void CValveTypeSelection::LoadFunctionTypes() {
     m_functionTypes.clear();
-    QD query(m_db, "qFunctionType");
+    constexpr auto& q = queries::kFunctionType;
+    CQuery query(m_db, q);
     IRecordset records(m_db);
     records.Open(query);
     while (!records.IsEOF()) {
-        m_functionTypes.push_back(
-            {records.GetString("FuncLinkText"), records.GetString("FuncLink"), "", 0});
+        m_functionTypes.push_back({records.GetString(q.Field("FuncLinkText")),
+                                   records.GetString(q.Field("FuncLink")), "", 0});
         records.MoveNext();
     }
     records.Close();
@@ -53,14 +56,15 @@ void CValveTypeSelection::LoadFlowPatterns() {
     if (!InRange(m_functionTypeIndex, m_functionTypes.size())) {
         return;
     }
-    QD query(m_db, "qFlowPattern");
-    query.SetParam("[parFuncLink]", GetChosenFunctionType().link);
+    constexpr auto& q = queries::kFlowPattern;
+    CQuery query(m_db, q);
+    query.Set(q.Param("[parFuncLink]"), GetChosenFunctionType().link);
     IRecordset records(m_db);
     records.Open(query);
     while (!records.IsEOF()) {
-        m_flowPatterns.push_back({records.GetString("FloPatLinkText"),
-                                  records.GetString("FloPatLink"), records.GetString("FloPatPic"),
-                                  0});
+        m_flowPatterns.push_back({records.GetString(q.Field("FloPatLinkText")),
+                                  records.GetString(q.Field("FloPatLink")),
+                                  records.GetString(q.Field("FloPatPic")), 0});
         records.MoveNext();
     }
     records.Close();

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/WizardDialogs.h"
+#include "base/ValveTypeAnswer.h"
 #include "data/FieldValue.h"
 
 namespace veritom {

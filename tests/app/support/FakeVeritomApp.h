@@ -31,7 +31,7 @@ public:
     std::string GetLocalPath() const override { return localPath; }
     std::string GetVeritomRootPath() const override { return rootPath; }
     IConfigStore& GetConfigStore() override { return store; }
-    IWizardDialogs& GetDialogs() override { return dialogs; }
+    ISelectionDialogs& GetDialogs() override { return dialogs; }
     void RefreshButtonPanel() override { ++refreshCount; }
     void RedrawMainWindow() override { ++redrawCount; }
     void SetDocumentTitle(const std::string& title) override { documentTitle = title; }

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/ConfigStore.h"
+#include "base/ConfigStore.h"
 
 namespace veritom::test {
 

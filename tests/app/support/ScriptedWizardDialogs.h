@@ -3,44 +3,44 @@
 #include <functional>
 #include <vector>
 
-#include "app/WizardDialogs.h"
+#include "app/SelectionDialogs.h"
 
 namespace veritom::test {
 
 // Wizard dialogs answered by the test: each Run* calls the script set for it (or answers
 // Cancel / No) and counts the call.
-class ScriptedWizardDialogs : public IWizardDialogs {
+class ScriptedWizardDialogs : public ISelectionDialogs {
 public:
     using ValveTypeScript = std::function<int(CValveTypeAnswers&)>;
     using RecordScript = std::function<int(CProd_ValveData&)>;
 
-    int RunValveType(CNerithObject&, CValveTypeAnswers& answers) override {
+    int RunValveType(const CDialogContext&, CValveTypeAnswers& answers) override {
         ++valveTypeCalls;
         return valveType ? valveType(answers) : IDCANCEL;
     }
-    bool RunReselectionNotice(CNerithObject&) override {
+    bool RunReselectionNotice() override {
         ++reselectionCalls;
         return reselectionAnswer;
     }
-    int RunApplication(CNerithObject&, CProd_ValveObject&, CProd_ValveData& record) override {
+    int RunApplication(const CDialogContext&, CProd_ValveData& record) override {
         ++applicationCalls;
         return application ? application(record) : IDCANCEL;
     }
-    int RunSolenoid(CNerithObject&, CProd_ValveObject&, CProd_ValveData& record) override {
+    int RunSolenoid(const CDialogContext&, CProd_ValveData& record) override {
         ++solenoidCalls;
         return solenoid ? solenoid(record) : IDCANCEL;
     }
-    int RunPartNumber(CNerithObject&, CProd_ValveObject&, CProd_ValveData& record) override {
+    int RunPartNumber(const CDialogContext&, CProd_ValveData& record) override {
         ++partNumberCalls;
         return partNumber ? partNumber(record) : IDCANCEL;
     }
     void RunSelectionCompleted(CVeritomObject&, int templateId) override {
         selectionCompletedTemplates.push_back(templateId);
     }
-    void RunSpecialityValves(CNerithObject&) override { ++specialityCalls; }
-    void RunInterchange(CNerithObject&) override { ++interchangeCalls; }
-    void RunUnitConversion(CNerithObject&) override { ++unitConversionCalls; }
-    void RunStartupScreens(CNerithObject&) override { ++startupCalls; }
+    void RunSpecialityValves(const CDialogContext&) override { ++specialityCalls; }
+    void RunInterchange(const CDialogContext&) override { ++interchangeCalls; }
+    void RunUnitConversion(const CDialogContext&) override { ++unitConversionCalls; }
+    void RunStartupScreens(const CDialogContext&) override { ++startupCalls; }
 
     ValveTypeScript valveType;
     RecordScript application;

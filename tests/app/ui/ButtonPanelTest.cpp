@@ -124,7 +124,7 @@ TEST_F(ButtonPanelTest, TabMovesTheCurrentStepAndEnterPresses) {
 TEST_F(ButtonPanelTest, CompleteSelectionStopsTheIndicator) {
     const std::string path = Path("local/done.mrv");
     WriteSelectionFile(path, {.highestStep = 4, .stepReached = 4, .selectionComplete = true});
-    ASSERT_TRUE(App().OpenDocumentFile(path));
+    ASSERT_TRUE(App().Documents().OpenDocumentFile(path));
     EXPECT_TRUE(Object().IsSelectionComplete());
     EXPECT_TRUE(View().IsSelectionComplete());
     EXPECT_FALSE(View().IsBlinking());

@@ -5,8 +5,8 @@
 
 #include "ShellFixture.h"
 #include "app/CommandIds.h"
-#include "app/ConfigStore.h"
 #include "app/ui/FileDialog.h"
+#include "base/ConfigStore.h"
 
 namespace veritom::test {
 namespace {
@@ -27,16 +27,18 @@ std::string MustDefine(const std::string& signature) {
 TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
     struct Case {
         int command;
-        std::string box;     // the one message box expected, or empty
-        std::string opened;  // the end of the document or page opened, or empty
-        std::string help;    // the end of the help file and topic shown, or empty
+        std::string box;      // the one message box expected, or empty
+        std::string opened;   // the end of the document or page opened, or empty
+        std::string help;     // the end of the help file and topic shown, or empty
+        QString dialog = {};  // the object name of the window it opens, or empty
     };
     const std::string host = "https://www.veldor-kastrel.example";
     const Case cases[] = {
         {cmd::kToolsOptions, MustDefine("OnToolOptions()"), "", ""},
-        {cmd::kViewSelectionReport, MustDefine("OnViewSelectionReport()"), "", ""},
-        {cmd::kFilePrintSelection, MustDefine("OnFilePrintSelection()"), "", ""},
-        {cmd::kFilePrintDirect, MustDefine("OnFilePrintSelection()"), "", ""},
+        // Tools, Options is never enabled; the items a user can reach never say "You must define".
+        {cmd::kViewSelectionReport, NotAvailable("Selection Report"), "", ""},
+        {cmd::kFilePrintSelection, NotAvailable("Selection Report"), "", ""},
+        {cmd::kFilePrintDirect, NotAvailable("Selection Report"), "", ""},
         {cmd::kViewReference, "", "Reference/EN/Reference.pdf", ""},
         {cmd::kReferenceContents, "", "Reference/EN/Reference.pdf", ""},
         {cmd::kContactingVeldor, "", "Reference/EN/Contacting.pdf", ""},
@@ -65,7 +67,7 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         {cmd::kCadPreferences, "", "", ""},
         {cmd::kUserMenuFirst, NotAvailable("Speciality Valves"), "", ""},
         {cmd::kUserMenuFirst + 1, NotAvailable("Competitor Part Number Interchange"), "", ""},
-        {cmd::kUserMenuFirst + 2, NotAvailable("Unit Conversion"), "", ""},
+        {cmd::kUserMenuFirst + 2, "", "", "", QStringLiteral("unitConverterDialog")},
         {cmd::kUserMenuFirst + 3, "", "", ""},
         {cmd::kUserMenuLast, "", "", ""},
         // The panel has four buttons; identifiers past them route nowhere.
@@ -77,7 +79,11 @@ TEST_F(CommandRoutingTest, EachCommandReachesItsOperation) {
         m_messages.boxes.clear();
         m_messages.opened.clear();
         m_messages.help.clear();
+        if (!c.dialog.isEmpty()) {
+            Dialogs().Expect(c.dialog, [](QDialog& dialog) { dialog.reject(); });
+        }
         App().SendCommand(c.command);
+        EXPECT_TRUE(Dialogs().AllHandled());
         EXPECT_EQ(m_messages.Texts(),
                   c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box});
         ASSERT_EQ(m_messages.opened.size(), c.opened.empty() ? 0u : 1u);
@@ -118,7 +124,7 @@ TEST_F(CommandRoutingTest, UpdateHandlersEnableAndCheckTheMenuItems) {
     // A selection ready for the order pad enables its items.
     const std::string path = Path("local/done.mrv");
     WriteSelectionFile(path, {.highestStep = 4, .stepReached = 4, .selectionComplete = true});
-    ASSERT_TRUE(App().OpenDocumentFile(path));
+    ASSERT_TRUE(App().Documents().OpenDocumentFile(path));
     Frame().UpdateCommandUI();
     EXPECT_TRUE(enabled(cmd::kViewSelectionReport));
     EXPECT_TRUE(enabled(cmd::kToolsAddToOrderPad));

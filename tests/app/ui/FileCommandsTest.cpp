@@ -97,7 +97,7 @@ TEST_F(FileCommandsTest, SavingNothingSaysSoAndWritesNothing) {
     EXPECT_EQ(m_messages.Texts(), (std::vector<std::string>{"No Selection to Save."}));
     EXPECT_EQ(m_messages.beeps, 1);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
-    EXPECT_TRUE(App().GetRecentFiles().Entries().empty());
+    EXPECT_TRUE(App().Documents().GetRecentFiles().Entries().empty());
     EXPECT_EQ(ReadUserValue(kAppKey, "FileSaveOpenPath"), "<none>");
 }
 
@@ -109,7 +109,7 @@ TEST_F(FileCommandsTest, NewAsksToSaveAChangedSelection) {
         App().SendCommand(cmd::kFileNew);
         ASSERT_EQ(m_messages.boxes.size(), 1u);
         EXPECT_EQ(m_messages.boxes[0].text, "Save your current selection?");
-        EXPECT_EQ(m_messages.boxes[0].buttons, MsgButtons::YesNo);
+        EXPECT_EQ(m_messages.boxes[0].buttons, MsgButtons::YesNoCancel);
         EXPECT_EQ(m_messages.boxes[0].icon, MsgIcon::Question);
         EXPECT_EQ(Object().GetWorkflow(), nullptr);
     }
@@ -150,6 +150,18 @@ TEST_F(FileCommandsTest, DamagedFilesLeaveTheSelectionAsItWas) {
     };
     std::vector<std::uint8_t> wrongMarks = bytes;
     wrongMarks[104] = 4;
+    std::vector<std::uint8_t> wrongSecondMark = bytes;
+    wrongSecondMark[108] = 27;
+    // Not a selection file at all: its bytes must not be read as a language name.
+    std::string text = "root:x:0:0:root:/root:/bin/bash\n";
+    while (text.size() < 400) {
+        text += text;
+    }
+    const std::vector<std::uint8_t> textFile(text.begin(), text.end());
+    // A damaged file of the other language: found damaged before the language is switched.
+    std::vector<std::uint8_t> germanCut(bytes.begin(), bytes.end() - 7);
+    germanCut[0] = 'D';
+    germanCut[1] = 'E';
     std::vector<std::uint8_t> cutShort(bytes.begin(), bytes.end() - 7);
     std::vector<std::uint8_t> headerOnly(bytes.begin(), bytes.begin() + 368);
     std::vector<std::uint8_t> tooShort(bytes.begin(), bytes.begin() + 100);
@@ -158,6 +170,11 @@ TEST_F(FileCommandsTest, DamagedFilesLeaveTheSelectionAsItWas) {
     const Case cases[] = {
         {"marks.mrv", wrongMarks,
          "The Selection you are trying to open conflicts with this version.", 1},
+        {"mark2.mrv", wrongSecondMark,
+         "The Selection you are trying to open conflicts with this version.", 1},
+        {"text.mrv", textFile, "text.mrv is not a valid Morvane Valve selection file.", 0},
+        {"german.mrv", germanCut, "is damaged or incomplete.  The current selection has been kept.",
+         0},
         {"cut.mrv", cutShort, "is damaged or incomplete", 0},
         {"header.mrv", headerOnly, "is damaged or incomplete", 0},
         {"short.mrv", tooShort, "is damaged or incomplete", 0},
@@ -176,16 +193,17 @@ TEST_F(FileCommandsTest, DamagedFilesLeaveTheSelectionAsItWas) {
             << m_messages.boxes[1].text;
         EXPECT_EQ(m_messages.beeps, c.beeps);
         EXPECT_EQ(View().DisplayTexts()[0], "3-Way,  Universal");
-        EXPECT_EQ(Object().GetFlowPattern().link, "3UN");
+        EXPECT_EQ(Object().GetValveTypeAnswers().flowPattern.link, "3UN");
         EXPECT_EQ(WindowTitle(), title);
         EXPECT_TRUE(Object().IsDirty());
+        EXPECT_EQ(App().GetLanguageCode(), "EN");
     }
     // Only good files enter the recent file list.
-    EXPECT_EQ(App().GetRecentFiles().Entries(), (std::vector<std::string>{good}));
+    EXPECT_EQ(App().Documents().GetRecentFiles().Entries(), (std::vector<std::string>{good}));
 }
 
 TEST_F(FileCommandsTest, OpeningByNameChecksTheExtension) {
-    EXPECT_FALSE(App().OpenDocumentFile("/tmp/notes.txt"));
+    EXPECT_FALSE(App().Documents().OpenDocumentFile("/tmp/notes.txt"));
     EXPECT_EQ(
         m_messages.Texts(),
         (std::vector<std::string>{"/tmp/notes.txt is not a valid Morvane Valve selection file."}));
@@ -197,14 +215,16 @@ TEST_F(FileCommandsTest, RecentFileListOpensWithoutDialogAndKeepsItsOrder) {
     const std::string second =
         SaveNew("second.mrv", QStringLiteral("3-Way"), QStringLiteral("Universal"));
     App().SendCommand(cmd::kFileNew);
-    ASSERT_EQ(App().GetRecentFiles().Entries(), (std::vector<std::string>{second, first}));
+    ASSERT_EQ(App().Documents().GetRecentFiles().Entries(),
+              (std::vector<std::string>{second, first}));
 
     CFileDialog::ClearAnswers();
     App().SendCommand(cmd::kFileMruFirst + 1);
     EXPECT_FALSE(CFileDialog::LastRequest().has_value());
     EXPECT_EQ(Object().GetCurrentFileName(), first);
     EXPECT_EQ(View().DisplayTexts()[0], "2-Way,  Normally Open");
-    EXPECT_EQ(App().GetRecentFiles().Entries(), (std::vector<std::string>{second, first}));
+    EXPECT_EQ(App().Documents().GetRecentFiles().Entries(),
+              (std::vector<std::string>{second, first}));
 }
 
 TEST_F(FileCommandsTest, CommandLineFileKeepsItsTitle) {
@@ -218,6 +238,28 @@ TEST_F(FileCommandsTest, CommandLineFileKeepsItsTitle) {
     EXPECT_TRUE(m_messages.boxes.empty());
 }
 
+// A file named on the command line that cannot be opened is reported over the main window,
+// without claiming to have kept a selection there was none of.
+TEST_F(FileCommandsTest, CommandLineFileErrorsAppearOverTheWindow) {
+    const std::string path = Path("local/cut.mrv");
+    WriteSelectionFile(path, {});
+    std::vector<std::uint8_t> bytes = ReadFile(path);
+    bytes.resize(bytes.size() - 3);
+    WriteFile(path, bytes);
+    Stop();
+    std::vector<bool> windowShown;
+    m_messages.onBox = [&](const std::string&) {
+        windowShown.push_back(App().GetMainFrame() && App().GetMainFrame()->isVisible());
+    };
+    Start({path});
+    m_messages.onBox = nullptr;
+    EXPECT_EQ(m_messages.Texts(), (std::vector<std::string>{"The selection file " + path +
+                                                            " is damaged or incomplete."}));
+    EXPECT_EQ(windowShown, (std::vector<bool>{true}));
+    EXPECT_EQ(Object().GetWorkflow(), nullptr);
+    EXPECT_EQ(Object().GetCurrentFileName(), "*");
+}
+
 TEST_F(FileCommandsTest, FileFromTheOtherLanguageSwitchesTheInterface) {
     App().SendCommand(cmd::kLanguageFirst + LanguageIndex("DE"));
     ChooseValveType(QStringLiteral("2-Wege"), QStringLiteral("Stromlos offen"));
@@ -229,9 +271,9 @@ TEST_F(FileCommandsTest, FileFromTheOtherLanguageSwitchesTheInterface) {
     ASSERT_TRUE(m_messages.boxes.empty());
 
     OpenThroughDialog(path);
-    EXPECT_EQ(m_messages.Texts(),
-              (std::vector<std::string>{"The selection you are trying to open was created in "
-                                        "German.  Your language selection will now be switched."}));
+    EXPECT_EQ(m_messages.Texts(), (std::vector<std::string>{
+                                      "The selection you are trying to open was created in "
+                                      "Deutsch.  Your language selection will now be switched."}));
     EXPECT_EQ(App().GetLanguageCode(), "DE");
     EXPECT_EQ(ButtonText(0), "Ventiltyp");
     EXPECT_EQ(View().DisplayTexts()[0], "2-Wege,  Stromlos offen");
@@ -246,11 +288,11 @@ TEST_F(FileCommandsTest, FileFromAnUninstalledLanguageIsRefused) {
     OpenThroughDialog(path);
     ASSERT_EQ(m_messages.boxes.size(), 2u);
     EXPECT_EQ(m_messages.boxes[1].text,
-              "The selection you are trying to open was created in German, which you do not have "
+              "The selection you are trying to open was created in Deutsch, which you do not have "
               "installed.  You cannot open this selection.");
     EXPECT_EQ(View().DisplayTexts()[0], "3-Way,  Universal");
     EXPECT_EQ(App().GetLanguageCode(), "EN");
-    EXPECT_TRUE(App().GetRecentFiles().Entries().empty());
+    EXPECT_TRUE(App().Documents().GetRecentFiles().Entries().empty());
 }
 
 TEST_F(FileCommandsTest, ClosingAChangedSelectionAsksAndCancelKeepsTheWindow) {

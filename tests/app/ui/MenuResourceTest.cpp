@@ -2,9 +2,9 @@
 
 #include <set>
 
+#include "app/AppStrings.h"
 #include "app/CommandIds.h"
 #include "app/MenuResource.h"
-#include "app/ShellStrings.h"
 #include "base/StringTable.h"
 
 namespace veritom {

@@ -12,6 +12,7 @@
 #include "DialogDriver.h"
 #include "MessageRecorder.h"
 #include "app/NerithObject.h"
+#include "app/ui/DocumentCommands.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/NerithApp.h"
 #include "app/ui/VeritomView.h"

@@ -2,9 +2,9 @@
 #include <QMenu>
 
 #include "ShellFixture.h"
+#include "app/AppStrings.h"
 #include "app/CommandIds.h"
 #include "app/MenuResource.h"
-#include "app/ShellStrings.h"
 #include "app/ui/LanguageBundle.h"
 #include "base/StringTable.h"
 #include "data/Database.h"
@@ -89,7 +89,7 @@ TEST_F(StartupTest, LanguageMenuHasOneCheckedItemPerLanguage) {
     ASSERT_NE(languages, nullptr);
     // Subkeys come in name order: DE before EN.
     EXPECT_EQ(ItemTexts(languages),
-              (QStringList{QStringLiteral("German"), QStringLiteral("English")}));
+              (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English")}));
     Frame().UpdateCommandUI();
     EXPECT_FALSE(Frame().MenuAction(cmd::kLanguageFirst)->isChecked());
     EXPECT_TRUE(Frame().MenuAction(cmd::kLanguageFirst + 1)->isChecked());
@@ -105,13 +105,15 @@ TEST_F(StartupTest, MissingApplicationKeyIsSilentAndTheWindowStillOpens) {
     EXPECT_EQ(ButtonText(0), "Valve Type");
     EXPECT_TRUE(Frame().isVisible());
 
-    // Without a database no step can run: string 209, nothing else.
+    // Without a database no step can run; the message says that the installation names no
+    // folder for it, and no file of the working directory is taken instead.
     m_messages.boxes.clear();
     Press(0);
     ASSERT_EQ(m_messages.boxes.size(), 1u);
-    EXPECT_EQ(
-        m_messages.boxes[0].text.rfind("The selection you are trying to open was created in", 0),
-        0u);
+    EXPECT_EQ(m_messages.boxes[0].text.rfind("The installation names no usable shared data "
+                                             "folder (NetPath \"\")",
+                                             0),
+              0u);
     EXPECT_EQ(Object().GetWorkflow(), nullptr);
 }
 
@@ -129,9 +131,9 @@ TEST_F(StartupTest, MissingBundleLeavesTheProgramsOwnTexts) {
     WriteMachineStore({.bundles = {{"DE", "MorvaneDE.rcc"}, {"EN", "MorvaneXX.rcc"}}});
     Start();
     ASSERT_FALSE(m_messages.boxes.empty());
-    EXPECT_EQ(m_messages.boxes[0].text,
-              "The selection you are trying to open was created in English, which you do not "
-              "have installed.  You cannot open this selection.");
+    EXPECT_EQ(m_messages.boxes[0].text, "The language file " + StagedNetPath().toStdString() +
+                                            "MorvaneXX.rcc for English is missing or cannot be "
+                                            "read.");
     EXPECT_FALSE(App().GetBundle().IsLoaded());
     EXPECT_EQ(ButtonText(0), "Valve Type");
     // The database of the language is still there.

@@ -24,11 +24,11 @@ TEST_F(ValveTypeStepTest, NoOptionPatternClosesTheOptionsDialogByItself) {
     ChooseValveType(QStringLiteral("2-Way"), QStringLiteral("Normally Open"));
     // The driver rejects any dialog it was not told about, the options dialog included.
     EXPECT_TRUE(Dialogs().Unexpected().isEmpty());
-    const CValveTypeAnswer option = Object().GetOption();
+    const CValveTypeAnswer option = Object().GetValveTypeAnswers().option;
     EXPECT_EQ(option.link, "NOOPT");
     EXPECT_EQ(option.number, 0);
     EXPECT_EQ(option.text, "Standard (no option)");
-    EXPECT_EQ(Object().GetFlowPattern().third, "FP_2NO");
+    EXPECT_EQ(Object().GetValveTypeAnswers().flowPattern.third, "FP_2NO");
     EXPECT_EQ(View().DisplayTexts()[0], "2-Way,  Normally Open");
     EXPECT_EQ(ButtonStates(), (std::vector<bool>{true, true, false, false}));
     EXPECT_EQ(View().CurrentStep(), 1);
@@ -39,7 +39,7 @@ TEST_F(ValveTypeStepTest, NoOptionPatternClosesTheOptionsDialogByItself) {
 TEST_F(ValveTypeStepTest, RealOptionsAreOfferedAndCounted) {
     ChooseValveType(QStringLiteral("2-Way"), QStringLiteral("Normally Closed"),
                     QStringLiteral("Manual operator"));
-    const CValveTypeAnswer option = Object().GetOption();
+    const CValveTypeAnswer option = Object().GetValveTypeAnswers().option;
     EXPECT_EQ(option.link, "MO");
     EXPECT_EQ(option.number, 3);  // four rows, one of them the no-option row
     EXPECT_EQ(View().DisplayTexts()[0], "2-Way,  Normally Closed,  Manual operator");
@@ -81,7 +81,7 @@ TEST_F(ValveTypeStepTest, AnotherFlowPatternRecreatesTheWorkflowAndClearsTheOpti
 
     ChooseValveType(QStringLiteral("3-Way"), QStringLiteral("Universal"));
     EXPECT_FALSE(WorkflowMarked());
-    EXPECT_EQ(Object().GetOption().link, "NOOPT");
+    EXPECT_EQ(Object().GetValveTypeAnswers().option.link, "NOOPT");
     EXPECT_EQ(View().DisplayTexts()[0], "3-Way,  Universal");
     EXPECT_EQ(View().DisplayTexts()[1], "");
     EXPECT_EQ(Object().GetHighestStep(), 1);
@@ -156,7 +156,7 @@ protected:
         Start();
         const std::string path = Path("local/three.mrv");
         WriteSelectionFile(path, {});
-        ASSERT_TRUE(App().OpenDocumentFile(path));
+        ASSERT_TRUE(App().Documents().OpenDocumentFile(path));
         ASSERT_EQ(Object().GetHighestStep(), 3);
         m_messages.boxes.clear();
     }

@@ -8,12 +8,13 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "app/NerithObject.h"
-#include "app/ShellStrings.h"
+#include "base/DialogResult.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
+#include "data/DataStrings.h"
 #include "data/ui/Lead.h"
-#include "wizard/ui/WizardButtons.h"
+#include "data/ui/WizardButtons.h"
+#include "wizard/WizardStrings.h"
 #include "wizard/valvetype/ui/ValveTypeOptionsDialog.h"
 
 namespace veritom {
@@ -37,9 +38,9 @@ void Fill(QListWidget* list, const std::vector<CValveTypeAnswer>& entries, int s
 
 }  // namespace
 
-CValveTypeDialog::CValveTypeDialog(CNerithObject& object, const CValveTypeAnswers& current,
+CValveTypeDialog::CValveTypeDialog(const CDialogContext& context, const CValveTypeAnswers& current,
                                    QWidget* parent)
-    : QDialog(parent), m_object(object), m_selection(object.GetDatabase(), current) {
+    : QDialog(parent), m_context(context), m_selection(context.database, current) {
     setObjectName(QStringLiteral("valveTypeDialog"));
     setWindowTitle(Text(ids::kValveTypeTitle));
     BuildControls();
@@ -71,7 +72,7 @@ void CValveTypeDialog::BuildControls() {
     grid->addWidget(m_flowPatterns, 3, 0);
     grid->addWidget(m_picture, 1, 1, 3, 1, Qt::AlignCenter);
 
-    m_buttons = new CWizardButtons(m_object, kTemplateId, this);
+    m_buttons = new CWizardButtons(m_context.pages, kTemplateId, this);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(group, 1);
     layout->addWidget(m_buttons);
@@ -125,7 +126,7 @@ void CValveTypeDialog::OnOk() {
     if (!m_selection.CanAccept()) {
         return;
     }
-    CValveTypeOptionsDialog options(m_object, m_selection.GetChosenFunctionType(),
+    CValveTypeOptionsDialog options(m_context, m_selection.GetChosenFunctionType(),
                                     m_selection.GetChosenFlowPattern(),
                                     m_selection.GetOptionPassedOn(), this);
     const int result = options.Run();

@@ -2,7 +2,8 @@
 
 #include <QDialog>
 
-#include "app/WizardDialogs.h"
+#include "base/ValveTypeAnswer.h"
+#include "data/DialogContext.h"
 #include "wizard/valvetype/ValveTypeSelection.h"
 
 class QListWidget;
@@ -10,7 +11,6 @@ class QListWidget;
 namespace veritom {
 
 class CLead;
-class CNerithObject;
 class CWizardButtons;
 
 // The Valve Type step (template 231): function type and flow pattern lists with the flow
@@ -20,7 +20,7 @@ class CValveTypeDialog : public QDialog {
 public:
     static constexpr int kTemplateId = 231;
 
-    CValveTypeDialog(CNerithObject& object, const CValveTypeAnswers& current,
+    CValveTypeDialog(const CDialogContext& context, const CValveTypeAnswers& current,
                      QWidget* parent = nullptr);
 
     // IDOK, IDCANCEL or IDUNCHANGED.
@@ -41,7 +41,7 @@ private:
     void OnFlowPatternChanged(int row);
     void OnOk();
 
-    CNerithObject& m_object;
+    CDialogContext m_context;
     CValveTypeSelection m_selection;
     CValveTypeAnswers m_answers;
     QListWidget* m_functionTypes = nullptr;

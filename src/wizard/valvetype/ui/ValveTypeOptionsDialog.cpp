@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/NerithObject.h"
-#include "app/ShellStrings.h"
+#include "base/DialogResult.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
-#include "wizard/ui/WizardButtons.h"
+#include "data/DataStrings.h"
+#include "data/DialogContext.h"
+#include "data/ui/WizardButtons.h"
+#include "wizard/WizardStrings.h"
 
 namespace veritom {
 
@@ -20,12 +22,12 @@ constexpr int kListMinimumWidth = 380;
 
 }  // namespace
 
-CValveTypeOptionsDialog::CValveTypeOptionsDialog(CNerithObject& object,
+CValveTypeOptionsDialog::CValveTypeOptionsDialog(const CDialogContext& context,
                                                  const CValveTypeAnswer& functionType,
                                                  const CValveTypeAnswer& flowPattern,
                                                  const CValveTypeAnswer& currentOption,
                                                  QWidget* parent)
-    : QDialog(parent), m_selection(object.GetDatabase(), functionType, flowPattern, currentOption) {
+    : QDialog(parent), m_selection(context.database, functionType, flowPattern, currentOption) {
     setObjectName(QStringLiteral("valveTypeOptionsDialog"));
     setWindowTitle(QString::fromStdString(LoadString(ids::kValveTypeOptionsTitle)));
 
@@ -36,7 +38,7 @@ CValveTypeOptionsDialog::CValveTypeOptionsDialog(CNerithObject& object,
     column->addWidget(
         new QLabel(QString::fromStdString(LoadString(ids::kValveTypeOptionsLabel)), this));
     column->addWidget(m_options);
-    auto* buttons = new CWizardButtons(object, kTemplateId, this);
+    auto* buttons = new CWizardButtons(context.pages, kTemplateId, this);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(column, 1);
     layout->addWidget(buttons);

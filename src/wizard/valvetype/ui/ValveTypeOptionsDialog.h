@@ -2,14 +2,14 @@
 
 #include <QDialog>
 
-#include "app/WizardDialogs.h"
+#include "base/ValveTypeAnswer.h"
 #include "wizard/valvetype/ValveTypeOptionsSelection.h"
 
 class QListWidget;
 
 namespace veritom {
 
-class CNerithObject;
+struct CDialogContext;
 
 // The Valve Type Options dialog (template 245): the options of the chosen flow pattern. A
 // pattern without real options is accepted at once, without the dialog appearing.
@@ -17,7 +17,7 @@ class CValveTypeOptionsDialog : public QDialog {
 public:
     static constexpr int kTemplateId = 245;
 
-    CValveTypeOptionsDialog(CNerithObject& object, const CValveTypeAnswer& functionType,
+    CValveTypeOptionsDialog(const CDialogContext& context, const CValveTypeAnswer& functionType,
                             const CValveTypeAnswer& flowPattern,
                             const CValveTypeAnswer& currentOption, QWidget* parent = nullptr);
 

@@ -1,0 +1,107 @@
+// The C entry points of libveritomreport.so.
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
+#include <optional>
+#include <type_traits>
+
+#include "ReportContent.h"
+#include "ReportPrinting.h"
+#include "tools/report/ReportAbi.h"
+
+#define VERITOM_REPORT_EXPORT extern "C" __attribute__((visibility("default")))
+
+namespace {
+
+bool HasWidgets() {
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+// The content of a readable map of the one layout this library knows, or nothing.
+std::optional<report::ReportContent> ContentOf(const VeritomReportMap* map, int mapLayout,
+                                               const char* registryKeyPath, const char* title) {
+    if (mapLayout != VERITOM_REPORT_MAP_LAYOUT || !report::ReportContent::IsReadable(map)) {
+        return std::nullopt;
+    }
+    return report::ReportContent::FromMap(*map, QString::fromUtf8(registryKeyPath),
+                                          QString::fromUtf8(title));
+}
+
+void PrepareDocument(QPrinter& printer, const report::ReportContent& content, int copies) {
+    printer.setDocName(content.title);
+    printer.setCopyCount(std::max(1, copies));
+    printer.setFullPage(false);
+}
+
+}  // namespace
+
+VERITOM_REPORT_EXPORT int Print(const VeritomReportMap* map, const char* registryKeyPath,
+                                int mapLayout, int showPrintDialog, int copies, const char* title) {
+    if (!HasWidgets()) {
+        return VERITOM_REPORT_NO_APPLICATION;
+    }
+    const auto content = ContentOf(map, mapLayout, registryKeyPath, title);
+    if (!content) {
+        return VERITOM_REPORT_BAD_ARGUMENTS;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareDocument(printer, *content, copies);
+    if (showPrintDialog) {
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        dialog.setObjectName(QStringLiteral("reportPrintDialog"));
+        dialog.setWindowTitle(content->title);
+        if (dialog.exec() != QDialog::Accepted) {
+            return VERITOM_REPORT_CANCELLED;
+        }
+    } else if (QPrinterInfo::availablePrinters().isEmpty()) {
+        return VERITOM_REPORT_NO_PRINTER;
+    }
+    return report::RenderReport(*content, printer) ? VERITOM_REPORT_DONE
+                                                   : VERITOM_REPORT_OUTPUT_FAILED;
+}
+
+VERITOM_REPORT_EXPORT int PrintPreview(const VeritomReportMap* map, const char* registryKeyPath,
+                                       int mapLayout, int copies, const char* title) {
+    if (!HasWidgets()) {
+        return VERITOM_REPORT_NO_APPLICATION;
+    }
+    const auto content = ContentOf(map, mapLayout, registryKeyPath, title);
+    if (!content) {
+        return VERITOM_REPORT_BAD_ARGUMENTS;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareDocument(printer, *content, copies);
+    QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
+    preview.setObjectName(QStringLiteral("reportPreview"));
+    preview.setWindowTitle(content->title);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&content](QPrinter* target) { report::RenderReport(*content, *target); });
+    preview.resize(900, 1000);
+    preview.exec();
+    return VERITOM_REPORT_DONE;
+}
+
+VERITOM_REPORT_EXPORT int PrintToFile(const VeritomReportMap* map, const char* registryKeyPath,
+                                      int mapLayout, const char* title, const char* pdfPath) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        return VERITOM_REPORT_NO_APPLICATION;
+    }
+    const auto content = ContentOf(map, mapLayout, registryKeyPath, title);
+    if (!content || !pdfPath || !*pdfPath) {
+        return VERITOM_REPORT_BAD_ARGUMENTS;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareDocument(printer, *content, 1);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromUtf8(pdfPath));
+    return report::RenderReport(*content, printer) ? VERITOM_REPORT_DONE
+                                                   : VERITOM_REPORT_OUTPUT_FAILED;
+}
+
+static_assert(std::is_same_v<decltype(&Print), VeritomReportPrintFunction>);
+static_assert(std::is_same_v<decltype(&PrintPreview), VeritomReportPreviewFunction>);
+static_assert(std::is_same_v<decltype(&PrintToFile), VeritomReportPrintToFileFunction>);

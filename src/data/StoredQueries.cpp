@@ -1,0 +1,88 @@
+#include "data/StoredQueries.h"
+
+namespace veritom::queries {
+
+namespace {
+
+constexpr CQueryInfo kAll[] = {
+    kValvesNotAvail.Info(),
+    kGetMessages.Info(),
+    kMsgStr.Info(),
+    kMsgInt.Info(),
+    kGetImage.Info(),
+    kFunctionType.Info(),
+    kFlowPattern.Info(),
+    kFlowPatternOpt.Info(),
+    kApplicationsAvailable.Info(),
+    kApplications.Info(),
+    kValveSelMethodCode.Info(),
+    kSelMethodInfo.Info(),
+    kFluidButtonState.Info(),
+    kOtherMedia.Info(),
+    kPortSizes.Info(),
+    kFluidCompatibility.Info(),
+    kFluidCompatibilityAll.Info(),
+    kValvesPassKnownOpParam.Info(),
+    kTestMOPD.Info(),
+    kTestMinOPD.Info(),
+    kTestMIP.Info(),
+    kTempMax.Info(),
+    kFlowRateCalcGas.Info(),
+    kFlowRateCalcLiq.Info(),
+    kSelMethodValveSizing.Info(),
+    kControlSig.Info(),
+    kSelMethod2Info.Info(),
+    kValvesPassSelMethod2.Info(),
+    kTestFloFacValue.Info(),
+    kTestVolFlow.Info(),
+    kValvesPassKnownOpParamDisplay.Info(),
+    kValvesPassValveSizingDisplay.Info(),
+    kSolenoidsParam.Info(),
+    kVoltageParam.Info(),
+    kOpEnvironmentParam.Info(),
+    kSolConstParam.Info(),
+    kTerminationsParam.Info(),
+    kEnclosuresParam.Info(),
+    kSolenoidsSizing.Info(),
+    kVoltageSizing.Info(),
+    kOpEnvironmentSizing.Info(),
+    kSolConstSizing.Info(),
+    kTerminationsSizing.Info(),
+    kEnclosuresSizing.Info(),
+    kNonStandard.Info(),
+    kUndecided.Info(),
+    kFlowFactor.Info(),
+    kFlowFactorRanges.Info(),
+    kOptionsKind1.Info(),
+    kOptionsKind2.Info(),
+    kOptionsKind3.Info(),
+    kOptionsKind4.Info(),
+    kOptionsKind5.Info(),
+    kListKind1.Info(),
+    kListKind2.Info(),
+    kListKind3.Info(),
+    kListKind4.Info(),
+    kListKind5.Info(),
+    kGetDescription.Info(),
+    kFilterHelp.Info(),
+    kGetRefLink.Info(),
+    kRapidSeriesCount.Info(),
+    kRapidSeries.Info(),
+    kRapidBuildTypes.Info(),
+    kRapidSegments.Info(),
+    kRapidSegmentQuery.Info(),
+    kCompetitors.Info(),
+    kCompetitorParts.Info(),
+    kInterchangeDivisions.Info(),
+    kInterchangeVoltages.Info(),
+    kInterchangeAnswer.Info(),
+    kSelRepLabels.Info(),
+};
+
+}  // namespace
+
+std::span<const CQueryInfo> AllStoredQueries() {
+    return kAll;
+}
+
+}  // namespace veritom::queries
