@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 
 #include "FuzzTarget.h"
 #include "app/NerithObject.h"
@@ -34,6 +35,15 @@ std::vector<fs::path> CorpusFiles(const std::string& target) {
 }
 
 class CorpusReplay : public testing::TestWithParam<Target> {};
+
+}  // namespace
+
+// Test names and messages show a target by its name.
+void PrintTo(const Target& target, std::ostream* out) {
+    *out << target.name;
+}
+
+namespace {
 
 // Every input the fuzzers were seeded with or once failed on goes through the same entry
 // point again, without the fuzzing engine.
