@@ -1,7 +1,10 @@
 # The two commands of the README: `make run` and `make test`.
-.PHONY: run test test-core build configure bootstrap sanitize format clean
+.PHONY: run test test-core build configure bootstrap sanitize clang fuzz format clean
 
 JOBS ?= $(shell nproc)
+# make fuzz: seconds each target runs, and which targets (all by default).
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= selection_file record archive text_codec string_table bmp_layout format
 
 bootstrap:
 	@scripts/bootstrap
@@ -36,8 +39,20 @@ sanitize: bootstrap
 	@cmake --build --preset sanitize -j $(JOBS)
 	@cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+clang:
+	@scripts/bootstrap clang
+	@cmake --preset clang >/dev/null
+	@cmake --build --preset clang -j $(JOBS)
+	@cd build-clang && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+fuzz:
+	@scripts/bootstrap fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@scripts/fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-core build-sanitize
+	@rm -rf build build-core build-sanitize build-clang build-fuzz

@@ -14,3 +14,9 @@ if(VERITOM_SANITIZE)
   target_compile_options(veritom_settings INTERFACE -fsanitize=${VERITOM_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(veritom_settings INTERFACE -fsanitize=${VERITOM_SANITIZE})
 endif()
+
+# Coverage for libFuzzer in every library (clang only); the fuzz programs link the engine.
+option(VERITOM_FUZZ "Build the libFuzzer programs of fuzz/" OFF)
+if(VERITOM_FUZZ)
+  target_compile_options(veritom_settings INTERFACE -fsanitize=fuzzer-no-link)
+endif()

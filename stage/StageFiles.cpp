@@ -2,7 +2,7 @@
 // tree needs no binary files in the repository and nothing from outside.
 //
 //   veritom_stagefiles bmp KIND OUT.bmp
-//   veritom_stagefiles pdf OUT.pdf TITLE [LINE...]
+//   veritom_stagefiles reference LANGUAGE SOURCE CATALOGUE_DIR OUT_DIR NAME.pdf...
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +16,18 @@
 #include <string>
 #include <vector>
 
+#include "Catalogue.h"
+#include "PdfDocument.h"
+#include "ReferenceSource.h"
+#include "ReferenceTables.h"
+
 namespace {
+
+using veritom::stage::CCatalogue;
+using veritom::stage::CPdfDocument;
+using veritom::stage::CReferenceTables;
+using veritom::stage::ReferenceBlock;
+using veritom::stage::ReferenceSource;
 
 struct Rgb {
     double r, g, b;
@@ -235,65 +246,67 @@ int WriteBitmap(const std::string& kind, const std::string& path) {
     return 0;
 }
 
-// UTF-8 to the single-byte encoding of the standard PDF fonts, with PDF string escapes.
-std::string PdfText(const std::string& utf8) {
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        unsigned code = static_cast<unsigned char>(utf8[i]);
-        if ((code & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
-            code = ((code & 0x1F) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F);
-        } else if (code >= 0x80) {
-            while (i + 1 < utf8.size() &&
-                   (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
-                ++i;
-            }
-            code = '?';
-        }
-        if (code == '(' || code == ')' || code == '\\') {
-            out += '\\';
-        }
-        out += code <= 0xFF ? char(code) : '?';
-    }
-    return out;
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return in ? text.str() : std::string();
 }
 
-int WritePdf(const std::string& path, const std::vector<std::string>& lines) {
-    std::ostringstream content;
-    content << "BT /F1 20 Tf 72 770 Td (" << PdfText(lines.front()) << ") Tj /F1 12 Tf";
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        content << " 0 " << (i == 1 ? -36 : -18) << " Td (" << PdfText(lines[i]) << ") Tj";
+void AddBlock(CPdfDocument& pdf, CReferenceTables& tables, const ReferenceBlock& block) {
+    switch (block.kind) {
+        case ReferenceBlock::Kind::Heading:
+            pdf.Heading(block.text);
+            break;
+        case ReferenceBlock::Kind::Paragraph:
+            pdf.Paragraph(block.text);
+            break;
+        case ReferenceBlock::Kind::Bullet:
+            pdf.Bullet(block.text);
+            break;
+        case ReferenceBlock::Kind::Table:
+            pdf.Table({block.rows.front(), {block.rows.begin() + 1, block.rows.end()}});
+            break;
+        case ReferenceBlock::Kind::CatalogueTable:
+            pdf.Table(tables.Build(block.text, block.argument));
+            break;
     }
-    content << " ET\n";
-    const std::string stream = content.str();
+}
 
-    const std::vector<std::string> objects = {
-        "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] "
-        "/Resources << /Font << /F1 4 0 R >> >> /Contents 5 0 R >>",
-        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
-        "<< /Length " + std::to_string(stream.size()) + " >>\nstream\n" + stream + "endstream",
-    };
-    std::string out = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
-    std::vector<std::size_t> offsets;
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        offsets.push_back(out.size());
-        out += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-    }
-    const std::size_t xref = out.size();
-    out += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (std::size_t offset : offsets) {
-        char entry[21];
-        std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
-        out += entry;
-    }
-    out += "trailer\n<< /Size " + std::to_string(objects.size() + 1) +
-           " /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
-    std::ofstream file(path, std::ios::binary);
-    file.write(out.data(), std::streamsize(out.size()));
-    if (!file) {
-        std::cerr << "veritom_stagefiles: cannot write " << path << '\n';
+// Writes the named reference documents of one language from its source text, with the
+// tables made from the catalogue.
+int WriteReferences(const std::string& language, const std::string& sourcePath,
+                    const std::string& catalogueDir, const std::string& outputDir,
+                    const std::vector<std::string>& names) {
+    ReferenceSource source;
+    std::string error;
+    const std::string text = ReadText(sourcePath);
+    if (text.empty() || !ParseReferenceSource(text, source, error)) {
+        std::cerr << sourcePath << ": " << (text.empty() ? "cannot read" : error) << '\n';
         return 1;
+    }
+    CCatalogue catalogue(catalogueDir, language);
+    CReferenceTables tables(catalogue, source.labels);
+    for (const std::string& name : names) {
+        const auto it = source.documents.find(name);
+        if (it == source.documents.end()) {
+            std::cerr << sourcePath << ": no @doc " << name
+                      << ", which the selection database names\n";
+            return 1;
+        }
+        CPdfDocument pdf(it->second.title, source.runningHead, source.pageLabel);
+        try {
+            for (const ReferenceBlock& block : it->second.blocks) {
+                AddBlock(pdf, tables, block);
+            }
+        } catch (const std::exception& e) {
+            std::cerr << sourcePath << ": " << name << ": " << e.what() << '\n';
+            return 1;
+        }
+        if (!pdf.Write(outputDir + "/" + name, error)) {
+            std::cerr << sourcePath << ": " << name << ": " << error << '\n';
+            return 1;
+        }
     }
     return 0;
 }
@@ -305,9 +318,12 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "bmp") {
         return WriteBitmap(args[1], args[2]);
     }
-    if (args.size() >= 3 && args[0] == "pdf") {
-        return WritePdf(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
+    if (args.size() >= 5 && args[0] == "reference") {
+        return WriteReferences(args[1], args[2], args[3], args[4],
+                               std::vector<std::string>(args.begin() + 5, args.end()));
     }
-    std::cerr << "usage: veritom_stagefiles bmp KIND OUT.bmp | pdf OUT.pdf TITLE [LINE...]\n";
+    std::cerr << "usage: veritom_stagefiles bmp KIND OUT.bmp\n"
+                 "       veritom_stagefiles reference LANGUAGE SOURCE CATALOGUE_DIR OUT_DIR "
+                 "NAME.pdf...\n";
     return 1;
 }

@@ -50,13 +50,18 @@ void CArchive::Write(std::uint32_t value) {
 }
 
 bool CArchive::ReadBytes(void* data, std::size_t size) {
+    // An empty block may come without a buffer, which memset and memcpy must never see.
     if (m_failed || size > Remaining()) {
         m_failed = true;
-        std::memset(data, 0, size);
+        if (size > 0) {
+            std::memset(data, 0, size);
+        }
         return false;
     }
-    std::memcpy(data, m_bytes.data() + m_pos, size);
-    m_pos += size;
+    if (size > 0) {
+        std::memcpy(data, m_bytes.data() + m_pos, size);
+        m_pos += size;
+    }
     return true;
 }
 
@@ -115,11 +120,10 @@ void CArchive::Transfer(double& value) {
         Write(static_cast<std::uint32_t>(raw >> 32));
         return;
     }
-    std::uint32_t low = 0;
-    std::uint32_t high = 0;
-    Read(low);
-    Read(high);
-    value = std::bit_cast<double>((static_cast<std::uint64_t>(high) << 32) | low);
+    // All eight bytes or none: half a double read from a cut stream must not survive.
+    std::uint8_t bytes[8];
+    ReadBytes(bytes, sizeof bytes);
+    value = std::bit_cast<double>(FromLittleEndian<std::uint64_t>(bytes));
 }
 
 void CArchive::TransferBytes(std::uint8_t* data, std::size_t size) {

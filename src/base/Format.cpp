@@ -11,6 +11,10 @@ namespace veritom::detail {
 
 namespace {
 
+bool IsIn(char c, const char* set) {
+    return c != '\0' && std::strchr(set, c) != nullptr;
+}
+
 // A number in a conversion, saturating instead of overflowing so that an absurd width still
 // fails the bound.
 std::size_t ReadCount(std::string_view format, std::size_t& i, std::string& out) {
@@ -38,7 +42,9 @@ bool NormaliseFormat(std::string_view format, std::string_view kinds, std::strin
             continue;
         }
         ++i;
-        while (i < format.size() && std::strchr("-+ #0", format[i])) {
+        // Flags, width and precision in printf's own order: snprintf takes anything else for
+        // a conversion of its own, which may read arguments these checks never saw.
+        while (i < format.size() && IsIn(format[i], "-+ #0")) {
             out += format[i++];
         }
         const std::size_t width = ReadCount(format, i, out);
@@ -47,7 +53,7 @@ bool NormaliseFormat(std::string_view format, std::string_view kinds, std::strin
             out += format[i++];
             precision = ReadCount(format, i, out);
         }
-        while (i < format.size() && std::strchr("hlLqjzt", format[i])) {
+        while (i < format.size() && IsIn(format[i], "hlLqjzt")) {
             ++i;  // length modifiers are replaced by our own
         }
         if (i == format.size() || next == kinds.size() || width > kFormatMaxWidth) {
@@ -55,11 +61,11 @@ bool NormaliseFormat(std::string_view format, std::string_view kinds, std::strin
         }
         const char conv = format[i];
         const char kind = kinds[next++];
-        if (std::strchr("fFeEgGaA", conv)) {
+        if (IsIn(conv, "fFeEgGaA")) {
             if (kind != 'f' || precision > kFormatMaxPrecision) {
                 return false;
             }
-        } else if (std::strchr("diuxXo", conv)) {
+        } else if (IsIn(conv, "diuxXo")) {
             if (kind != 'd' || precision > kFormatMaxWidth) {
                 return false;
             }
@@ -102,6 +108,9 @@ private:
 }  // namespace
 
 std::string FormatChecked(std::string_view format, std::string_view kinds, ...) {
+    // snprintf reads the format only up to a NUL, so the checks must see no more than that;
+    // a NUL inside a conversion would otherwise pass for one of its flags.
+    format = format.substr(0, format.find('\0'));
     std::string normalised;
     if (!NormaliseFormat(format, kinds, normalised)) {
         return {};

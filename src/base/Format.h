@@ -66,7 +66,7 @@ inline const char* ToVararg(const char* v) {
 // printf-style formatting over snprintf. The format's conversions must match the arguments
 // in number and kind (floating, integer, text) and stay within the bounds above; otherwise the
 // result is empty, so a bad format text from a database can never read the wrong argument or
-// ask for gigabytes.
+// ask for gigabytes. The format ends at a NUL, as in C.
 template <typename... Args>
 std::string Format(std::string_view format, const Args&... args) {
     static constexpr char kinds[] = {detail::FormatKind<Args>()..., '\0'};

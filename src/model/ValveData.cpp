@@ -21,6 +21,9 @@ template <typename... Visitors>
 struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+// Clang 14 does not yet deduce aggregate template arguments on its own.
+template <typename... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 // One member of the record, or one element of an array member: where it is, its number and
 // key, the step whose reset clears it, and the default the reset writes.

@@ -124,6 +124,29 @@ TEST(Archive, DamagedStreamsFailCleanly) {
     EXPECT_EQ(byte, 0);
 }
 
+// Four of the eight bytes of a double used to be taken as its value when the stream was cut.
+TEST(Archive, DoubleCutInHalfReadsAsZero) {
+    CArchive ar(Bytes{0x33, 0x33, 0x33, 0x33});
+    double value = 2.4;
+    ar.Transfer(value);
+    EXPECT_TRUE(ar.Failed());
+    EXPECT_EQ(value, 0.0);
+}
+
+// An empty block without a buffer reached memset and memcpy with a null pointer.
+TEST(Archive, EmptyByteBlockNeedsNoBuffer) {
+    CArchive ar(Bytes{});
+    ar.TransferBytes(nullptr, 0);
+    EXPECT_FALSE(ar.Failed());
+    std::uint8_t byte = 0;
+    ar.Transfer(byte);
+    ar.TransferBytes(nullptr, 0);
+    EXPECT_TRUE(ar.Failed());
+    CArchive out;
+    out.TransferBytes(nullptr, 0);
+    EXPECT_TRUE(out.Bytes().empty());
+}
+
 TEST(Archive, ElementCountForms) {
     for (std::uint32_t count : {0u, 0xFFFEu, 0xFFFFu, 0x12345u}) {
         CArchive out;

@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <string>
+#include <string_view>
 
 using veritom::Format;
 
@@ -50,6 +51,8 @@ TEST(Format, WidthAndPrecisionBeyondTheBoundsGiveEmptyText) {
         {"%256f", ""},
         {"%2147483648.1f", ""},
         {"%-0256.1f", ""},
+        {"%7150.g", ""},
+        {"%0000000005.1f", "000.5"},
     };
     for (const Case& c : doubles) {
         EXPECT_EQ(Format(c.format, 0.5), c.expected) << c.format;
@@ -60,6 +63,27 @@ TEST(Format, WidthAndPrecisionBeyondTheBoundsGiveEmptyText) {
     EXPECT_EQ(Format("%.256d", 7), "");
     EXPECT_EQ(Format("%300d", 7), "");
     EXPECT_EQ(Format("%5.1f and %1000s", 1.0, "x"), "");
+}
+
+// A NUL inside a conversion passed the checks as a flag and reached snprintf as a cut-off
+// conversion.
+TEST(Format, ANulEndsTheFormat) {
+    using namespace std::string_view_literals;
+    EXPECT_EQ(Format("%.\0\017g"sv, 2.5), "");
+    EXPECT_EQ(Format("ab\0cd"sv), "ab");
+    EXPECT_EQ(Format("%d\0%s"sv, 3), "3");
+    EXPECT_EQ(Format("%d\0%s"sv, 3, "x"), "");
+}
+
+// A flag after the width ("%2#o") made snprintf read its own conversion and take a number
+// for the text of the next one.
+TEST(Format, FlagsWidthAndPrecisionOnlyInPrintfOrder) {
+    EXPECT_EQ(Format("%2#o%s", 8, "x"), "");
+    EXPECT_EQ(Format("%.2.3f", 1.0), "");
+    EXPECT_EQ(Format("%5-d", 1), "");
+    EXPECT_EQ(Format("%-#8.3o|", 8), "010     |");
+    EXPECT_EQ(Format("%+08.2f", 2.5), "+0002.50");
+    EXPECT_EQ(Format("%-6s|", "ab"), "ab    |");
 }
 
 TEST(Format, NumbersKeepThePointUnderACommaLocale) {

@@ -26,8 +26,9 @@ Params operator+(Params left, const Params& right) {
 }
 
 void SetParams(QD& qd, const Params& params) {
-    for (const auto& [name, value] : params) {
-        std::visit([&qd, &name](const auto& v) { qd.SetParam(name, v); }, value);
+    for (const auto& param : params) {
+        const std::string& name = param.first;
+        std::visit([&qd, &name](const auto& v) { qd.SetParam(name, v); }, param.second);
     }
 }
 
