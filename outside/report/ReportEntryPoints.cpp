@@ -6,6 +6,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <type_traits>
 
@@ -30,6 +33,47 @@ std::optional<report::ReportContent> ContentOf(const VeritomReportMap* map, int 
     return report::ReportContent::FromMap(*map, QString::fromUtf8(registryKeyPath),
                                           QString::fromUtf8(title));
 }
+
+// Qt's own notes (no runtime folder, a painter that could not begin) mean nothing to a caller
+// without Qt, which learns of a failure from the result.
+void DropNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        fprintf(stderr, "%s\n", qPrintable(message));
+    }
+}
+
+// A program without Qt (the command line) calls PrintToFile without an application of its own:
+// the library then runs one for the call, on the platform the environment names, else
+// offscreen, since a PDF needs no display.
+class CallApplication {
+public:
+    CallApplication() {
+        if (QCoreApplication::instance()) {
+            return;
+        }
+        m_previousHandler = qInstallMessageHandler(DropNotes);
+        const char* platform = std::getenv("QT_QPA_PLATFORM");
+        m_argc = platform && *platform ? 1 : 3;
+        m_application = std::make_unique<QGuiApplication>(m_argc, m_argv);
+    }
+    ~CallApplication() {
+        if (m_application) {
+            m_application.reset();
+            qInstallMessageHandler(m_previousHandler);
+        }
+    }
+    CallApplication(const CallApplication&) = delete;
+    CallApplication& operator=(const CallApplication&) = delete;
+
+private:
+    QtMessageHandler m_previousHandler = nullptr;
+    char m_name[14] = "veritomreport";
+    char m_option[10] = "-platform";
+    char m_platform[10] = "offscreen";
+    char* m_argv[4] = {m_name, m_option, m_platform, nullptr};
+    int m_argc = 1;
+    std::unique_ptr<QGuiApplication> m_application;
+};
 
 void PrepareDocument(QPrinter& printer, const report::ReportContent& content, int copies) {
     printer.setDocName(content.title);
@@ -87,6 +131,7 @@ VERITOM_REPORT_EXPORT int PrintPreview(const VeritomReportMap* map, const char* 
 
 VERITOM_REPORT_EXPORT int PrintToFile(const VeritomReportMap* map, const char* registryKeyPath,
                                       int mapLayout, const char* title, const char* pdfPath) {
+    const CallApplication application;
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         return VERITOM_REPORT_NO_APPLICATION;
     }

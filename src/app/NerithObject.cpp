@@ -66,12 +66,10 @@ const char* CategoryOf(InfoCommand command) {
 CNerithObject::CNerithObject(IVeritomApp& app)
     : CVeritomObject(app),
       m_database(std::make_unique<IDatabase>(app)),
-      m_pages(std::make_unique<CInformationPages>(*m_database, app)),
-      m_report(std::make_unique<CSelectionReport>(app.GetReportLibrary())) {}
+      m_pages(std::make_unique<CInformationPages>(*m_database, app)) {}
 
 CNerithObject::~CNerithObject() {
     m_workflow.reset();
-    m_report.reset();
     m_messages.reset();
     m_pages.reset();
     m_database.reset();
@@ -102,18 +100,19 @@ ReportSource CNerithObject::CurrentReportSource() {
             m_app.GetLocalPath(), GetRegistryKeyPath()};
 }
 
+// The library is asked for at each report: the application may have replaced it.
 void CNerithObject::OnViewSelectionReport() {
-    m_report->Preview(CurrentReportSource());
+    CSelectionReport(m_app.GetReportLibrary()).Preview(CurrentReportSource());
 }
 
 void CNerithObject::PreviewSelectionReport(const CProd_ValveData& record) {
     ReportSource source = CurrentReportSource();
     source.record = &record;
-    m_report->Preview(source);
+    CSelectionReport(m_app.GetReportLibrary()).Preview(source);
 }
 
 void CNerithObject::OnFilePrintSelection(bool withPrintDialog) {
-    m_report->Print(CurrentReportSource(), withPrintDialog);
+    CSelectionReport(m_app.GetReportLibrary()).Print(CurrentReportSource(), withPrintDialog);
 }
 
 int CNerithObject::ViewReferenceTopic(const std::string&) {

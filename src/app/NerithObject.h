@@ -14,7 +14,6 @@
 namespace veritom {
 
 class CIMsgStoredProc;
-class CSelectionReport;
 class CInformationPages;
 class IDatabase;
 
@@ -121,7 +120,6 @@ private:
     std::unique_ptr<IDatabase> m_database;
     std::unique_ptr<CInformationPages> m_pages;
     std::unique_ptr<CIMsgStoredProc> m_messages;
-    std::unique_ptr<CSelectionReport> m_report;
     std::unique_ptr<CProd_ValveObject> m_workflow;
     std::int32_t m_highestStep = 0;
     bool m_modified = false;

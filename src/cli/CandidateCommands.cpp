@@ -6,7 +6,7 @@
 
 #include "CliCommand.h"
 #include "CliOutput.h"
-#include "DefaultDatabase.h"
+#include "SelectionDatabase.h"
 #include "SelectionInput.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
@@ -25,11 +25,6 @@ using S = CPartNumberSelection;
 constexpr const char* kUsage =
     "usage: morvane-cli candidates FILE.mrv [--db FILE] [--filter N=LINK ...] "
     "[--sort POSITION[:asc|desc]] [--csv | --count]";
-
-class NoLanguage : public ILanguageSource {
-public:
-    std::string GetLanguageCode() const override { return std::string(); }
-};
 
 struct FilterArg {
     int filter;
@@ -109,8 +104,8 @@ std::optional<Options> ParseArgs(const Args& args) {
     return options;
 }
 
-std::optional<CProd_ValveData> ReadSelection(const std::string& path) {
-    CSelectionFileHeader header;
+std::optional<CProd_ValveData> ReadSelection(const std::string& path,
+                                             CSelectionFileHeader& header) {
     CSelectionFileFields fields;
     CProd_ValveObject workflow(CNerithObject::kButtonCount);
     if (!ReadSelectionForTool(path, header, fields, workflow)) {
@@ -226,26 +221,17 @@ int Candidates(const Args& args) {
         std::cerr << kUsage << '\n';
         return 1;
     }
-    const std::optional<CProd_ValveData> record = ReadSelection(options->file);
+    CSelectionFileHeader header;
+    const std::optional<CProd_ValveData> record = ReadSelection(options->file, header);
     if (!record) {
         return 1;
     }
-    std::optional<std::string> file = options->database;
-    if (!file) {
-        std::string error;
-        file = DefaultDatabaseFile(error);
-        if (!file) {
-            std::cerr << error << '\n';
-            return 1;
-        }
-    }
-    NoLanguage language;
-    IDatabase db(language);
-    if (!db.OpenFile(*file, false, true, "")) {
+    CSelectionDatabase database;
+    if (!database.Open(options->database, header.languageCode, options->file)) {
         return 1;
     }
     try {
-        return ListCandidates(db, *record, *options);
+        return ListCandidates(database.Get(), *record, *options);
     } catch (const CDaoException& failure) {
         std::cerr << failure.what() << '\n';
         return 1;

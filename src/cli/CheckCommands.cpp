@@ -1,13 +1,11 @@
-#include <cctype>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 
 #include "CliCommand.h"
 #include "CliOutput.h"
-#include "DefaultDatabase.h"
+#include "DatabaseCommands.h"
+#include "SelectionDatabase.h"
 #include "SelectionInput.h"
-#include "app/AppStrings.h"
 #include "app/NerithObject.h"
 #include "app/SelectionFile.h"
 #include "base/Format.h"
@@ -21,47 +19,6 @@ namespace veritom::cli {
 
 namespace {
 
-class FileLanguage : public ILanguageSource {
-public:
-    explicit FileLanguage(std::string code) : m_code(std::move(code)) {}
-    std::string GetLanguageCode() const override { return m_code; }
-
-private:
-    std::string m_code;
-};
-
-// A language code names a file of the database folder: letters and digits only.
-bool IsLanguageCode(const std::string& code) {
-    if (code.empty() || code.size() > 8) {
-        return false;
-    }
-    for (const char c : code) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The folder of the selection databases: that of --db FILE, else that of the default one.
-std::optional<std::string> DatabaseFolder(Args& args) {
-    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
-        if (args[i] == "--db") {
-            const std::string file = args[i + 1];
-            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
-                       args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-            return std::filesystem::path(file).parent_path().string();
-        }
-    }
-    std::string error;
-    const auto file = DefaultDatabaseFile(error);
-    if (!file) {
-        std::cerr << error << '\n';
-        return std::nullopt;
-    }
-    return std::filesystem::path(*file).parent_path().string();
-}
-
 bool ReadSelection(const std::string& path, CSelectionFileHeader& header,
                    CProd_ValveObject& workflow) {
     CSelectionFileFields fields;
@@ -73,12 +30,9 @@ bool ReadSelection(const std::string& path, CSelectionFileHeader& header,
 // or "fail", the message key and the text the message box shows.
 int CheckSelectionFile(const Args& arguments) {
     Args args = arguments;
-    const auto folder = DatabaseFolder(args);
-    if (args.size() != 1) {
+    std::optional<std::string> named;
+    if (!TakeDatabaseOption(args, named) || args.size() != 1) {
         std::cerr << "usage: morvane-cli check [--db FILE] FILE.mrv\n";
-        return 1;
-    }
-    if (!folder) {
         return 1;
     }
     const std::string& path = args[0];
@@ -87,15 +41,11 @@ int CheckSelectionFile(const Args& arguments) {
     if (!ReadSelection(path, header, workflow)) {
         return 1;
     }
-    if (!IsLanguageCode(header.languageCode)) {
-        std::cerr << Format(LoadString(ids::kDamaged), path) << '\n';
+    CSelectionDatabase database;
+    if (!database.Open(named, header.languageCode, path)) {
         return 1;
     }
-    const FileLanguage language(header.languageCode);
-    IDatabase db(language);
-    if (!db.Open(*folder, CNerithObject::kDatabaseName, false, true, "")) {
-        return 1;
-    }
+    IDatabase& db = database.Get();
     const CProd_ValveData& record = workflow.GetValveData();
     const std::optional<CCheckOutcome> outcome = CApplicationCheck::Run(db, record);
     if (!outcome) {

@@ -32,5 +32,9 @@ void AddToolCommands(CommandTable& table);
 void AddSolenoidCommands(CommandTable& table);
 // "candidates": the part number list of a selection file.
 void AddCandidateCommands(CommandTable& table);
+// "report": the selection report of a selection file, as a map or a PDF file.
+void AddReportCommands(CommandTable& table);
+// "orderpad-dump": the storages and streams of an order pad transfer document.
+void AddOrderPadCommands(CommandTable& table);
 
 }  // namespace veritom::cli

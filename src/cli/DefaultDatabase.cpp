@@ -16,12 +16,27 @@ namespace veritom::cli {
 
 namespace {
 
-std::optional<std::string> InstalledDatabaseFile() {
+CAppConfiguration ReadInstalledConfiguration() {
     const CIniConfigStore store;
     CAppConfiguration configuration;
     const std::string keyPath = CVeritomObject::RegistryKeyPathFor(CNerithObject::kApplicationName);
     // The language key may be missing while NetPath is there: the file is then the base name.
     configuration.Load(store, keyPath, ",", ".");
+    return configuration;
+}
+
+}  // namespace
+
+// Read once: a message about the stores is then given once, however often it is asked for.
+const CAppConfiguration& InstalledConfiguration() {
+    static const CAppConfiguration configuration = ReadInstalledConfiguration();
+    return configuration;
+}
+
+namespace {
+
+std::optional<std::string> InstalledDatabaseFile() {
+    const CAppConfiguration& configuration = InstalledConfiguration();
     if (configuration.GetNetPath().empty()) {
         return std::nullopt;
     }
@@ -44,6 +59,22 @@ std::optional<std::string> DefaultDatabaseFile(std::string& error) {
     }
     if (auto installed = InstalledDatabaseFile()) {
         return installed;
+    }
+    error = LoadString(ids::kNoDatabaseGiven);
+    return std::nullopt;
+}
+
+std::optional<std::string> DefaultDatabaseFolder(std::string& error) {
+    const char* file = std::getenv("VERITOM_DB");
+    if (file && *file) {
+        const std::string folder = std::filesystem::path(file).parent_path().string();
+        return folder.empty() ? std::string(".") : folder;
+    }
+    const CAppConfiguration& configuration = InstalledConfiguration();
+    std::error_code ec;
+    if (!configuration.GetNetPath().empty() &&
+        std::filesystem::is_directory(configuration.GetNetPath(), ec)) {
+        return configuration.GetNetPath();
     }
     error = LoadString(ids::kNoDatabaseGiven);
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include "CliCommand.h"
 #include "CliOutput.h"
 #include "DatabaseCommands.h"
+#include "SelectionDatabase.h"
 #include "SelectionInput.h"
 #include "app/AppStrings.h"
 #include "app/NerithObject.h"
@@ -26,14 +27,8 @@ namespace {
 constexpr int kKnownOperatingParameters = 1;
 constexpr int kApplicationStep = 2;
 
-// --db names the file itself, so no language code is added to it.
-class NoLanguage : public ILanguageSource {
-public:
-    std::string GetLanguageCode() const override { return std::string(); }
-};
-
-bool ReadSelection(const std::string& path, CProd_ValveObject& workflow) {
-    CSelectionFileHeader header;
+bool ReadSelection(const std::string& path, CSelectionFileHeader& header,
+                   CProd_ValveObject& workflow) {
     CSelectionFileFields fields;
     return ReadSelectionForTool(path, header, fields, workflow);
 }
@@ -71,12 +66,9 @@ int ShowSolenoidChoices(const Args& arguments) {
         std::cerr << "usage: morvane-cli solenoid [--db FILE] FILE.mrv\n";
         return 1;
     }
-    const auto file = DatabaseFile(named);
-    if (!file) {
-        return 1;
-    }
+    CSelectionFileHeader header;
     CProd_ValveObject workflow(CNerithObject::kButtonCount);
-    if (!ReadSelection(args[0], workflow)) {
+    if (!ReadSelection(args[0], header, workflow)) {
         return 1;
     }
     const CProd_ValveData& record = workflow.GetValveData();
@@ -85,13 +77,12 @@ int ShowSolenoidChoices(const Args& arguments) {
         std::cerr << Format(LoadString(ids::kSolenoidStepNotOpen), args[0]) << '\n';
         return 1;
     }
-    NoLanguage language;
-    IDatabase db(language);
-    if (!db.OpenFile(*file, false, true, "")) {
+    CSelectionDatabase database;
+    if (!database.Open(named, header.languageCode, args[0])) {
         return 1;
     }
     try {
-        CElectricalSelection selection(db, record);
+        CElectricalSelection selection(database.Get(), record);
         if (!selection.Load()) {
             std::cerr << LoadString(ids::kNoVoltageOffered) << '\n';
         }

@@ -14,6 +14,8 @@ CommandTable AllCommands() {
     veritom::cli::AddSelectionFileCommands(table);
     veritom::cli::AddSolenoidCommands(table);
     veritom::cli::AddCandidateCommands(table);
+    veritom::cli::AddReportCommands(table);
+    veritom::cli::AddOrderPadCommands(table);
     veritom::cli::AddDatabaseCommands(table);
     veritom::cli::AddCheckCommands(table);
     veritom::cli::AddToolCommands(table);

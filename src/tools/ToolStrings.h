@@ -79,6 +79,9 @@ inline constexpr int kOrderPadNoAnswer = 28504;      // seconds waited
 inline constexpr int kOrderPadRefused = 28505;       // the order pad's reason
 inline constexpr int kOrderPadNotSaved = 28506;      // the order pad's reason
 inline constexpr int kOrderPadNotConfirmed = 28507;
+inline constexpr int kCompoundTooDeep = 28603;
+inline constexpr int kCompoundElementUnreadable = 28604;
+inline constexpr int kCompoundStreamUnreadable = 28605;  // stream path
 
 // Selection report.
 inline constexpr int kSoftwareVersion = 314;            // "3.0"
@@ -88,5 +91,6 @@ inline constexpr int kReportLibraryMissing = 28550;     // library name
 inline constexpr int kReportEntryPointMissing = 28551;  // library name, entry point
 inline constexpr int kReportNoPrinter = 28552;
 inline constexpr int kReportFailed = 28553;  // the library's result code
+inline constexpr int kReportFileNotWritten = 28600;  // PDF file path
 
 }  // namespace veritom::ids

@@ -199,6 +199,12 @@ IReportLibrary& CVeritomApp::GetReportLibrary() {
     return *m_reportLibrary;
 }
 
+std::unique_ptr<IReportLibrary> CVeritomApp::ReplaceReportLibrary(
+    std::unique_ptr<IReportLibrary> library) {
+    std::swap(library, m_reportLibrary);
+    return library;
+}
+
 std::unique_ptr<ISelectionDialogs> CVeritomApp::ReplaceDialogs(
     std::unique_ptr<ISelectionDialogs> dialogs) {
     std::swap(dialogs, m_dialogs);

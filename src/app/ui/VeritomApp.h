@@ -64,6 +64,9 @@ public:
     // wrap the program's dialogs to answer a step they do not drive). Workflows created
     // before keep the dialogs they were given.
     std::unique_ptr<ISelectionDialogs> ReplaceDialogs(std::unique_ptr<ISelectionDialogs> dialogs);
+    // Puts library in place of the installation's report library for every report from now
+    // on and returns the one used so far (tests read the reports the program makes).
+    std::unique_ptr<IReportLibrary> ReplaceReportLibrary(std::unique_ptr<IReportLibrary> library);
     void RefreshButtonPanel() override;
     void RedrawMainWindow() override;
     void SetDocumentTitle(const std::string& title) override;
@@ -148,7 +151,7 @@ private:
     std::unique_ptr<CLocalProgressTransport> m_progress;
     std::unique_ptr<QTranslator> m_qtTranslations;
     std::unique_ptr<CLocalOrderPadConnection> m_orderPad;
-    std::unique_ptr<CReportLibraryLoader> m_reportLibrary;
+    std::unique_ptr<IReportLibrary> m_reportLibrary;
     std::unique_ptr<CVeritomObject> m_object;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CDocumentCommands> m_documents;

@@ -7,8 +7,8 @@
 #include "data/CatalogueMessage.h"
 #include "data/Database.h"
 #include "model/ValveObject.h"
-#include "tools/report/ReportDate.h"
 #include "tools/ToolStrings.h"
+#include "tools/report/ReportDate.h"
 
 namespace veritom {
 
@@ -61,29 +61,28 @@ bool CSelectionReport::Report(const ReportSource& source, bool preview, bool sho
         preview ? m_library.PrintPreview(m_map, source.registryKeyPath, title)
                 : m_library.Print(m_map, source.registryKeyPath, showPrintDialog, title);
     m_map.clear();
-    ShowFailure(outcome);
+    if (const std::string failure = FailureText(outcome); !failure.empty()) {
+        MessageBox(failure);
+    }
     return outcome.status == ReportStatus::Done;
 }
 
-void CSelectionReport::ShowFailure(const ReportOutcome& outcome) {
+std::string CSelectionReport::FailureText(const ReportOutcome& outcome) {
     switch (outcome.status) {
         case ReportStatus::LibraryMissing:
-            MessageBox(Format(LoadString(ids::kReportLibraryMissing), outcome.detail));
-            break;
+            return Format(LoadString(ids::kReportLibraryMissing), outcome.detail);
         case ReportStatus::EntryPointMissing:
-            MessageBox(Format(LoadString(ids::kReportEntryPointMissing), outcome.detail,
-                              outcome.entryPoint));
-            break;
+            return Format(LoadString(ids::kReportEntryPointMissing), outcome.detail,
+                          outcome.entryPoint);
         case ReportStatus::NoPrinter:
-            MessageBox(LoadString(ids::kReportNoPrinter));
-            break;
+            return LoadString(ids::kReportNoPrinter);
         case ReportStatus::Failed:
-            MessageBox(Format(LoadString(ids::kReportFailed), outcome.code));
-            break;
+            return Format(LoadString(ids::kReportFailed), outcome.code);
         case ReportStatus::Done:
         case ReportStatus::Cancelled:
             break;
     }
+    return {};
 }
 
 }  // namespace veritom

@@ -45,9 +45,11 @@ public:
     // and ReportDateVAL.
     static void FillReportMap(const ReportSource& source, const std::tm& now, CReportMap& map);
 
+    // What the user is told about an outcome; empty when done or cancelled.
+    static std::string FailureText(const ReportOutcome& outcome);
+
 private:
     bool Report(const ReportSource& source, bool preview, bool showPrintDialog);
-    static void ShowFailure(const ReportOutcome& outcome);
 
     IReportLibrary& m_library;
     Clock m_clock;

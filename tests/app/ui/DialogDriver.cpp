@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -70,6 +73,29 @@ void SelectRow(QDialog& dialog, const char* listName, const QString& text) {
     const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
     ASSERT_FALSE(items.isEmpty()) << text.toStdString();
     list->setCurrentItem(items.front());
+}
+
+void ClickChoice(QDialog& dialog, const char* name) {
+    auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(name));
+    ASSERT_NE(button, nullptr) << name;
+    button->click();
+    QCoreApplication::processEvents();
+}
+
+void ChooseText(QDialog& dialog, const char* comboName, const QString& text) {
+    auto* combo = dialog.findChild<QComboBox*>(QLatin1String(comboName));
+    ASSERT_NE(combo, nullptr) << comboName;
+    const int index = combo->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString();
+    combo->setCurrentIndex(index);
+    QCoreApplication::processEvents();
+}
+
+void EnterText(QDialog& dialog, const char* editName, const QString& text) {
+    auto* edit = dialog.findChild<QLineEdit*>(QLatin1String(editName));
+    ASSERT_NE(edit, nullptr) << editName;
+    edit->setText(text);
+    QCoreApplication::processEvents();
 }
 
 }  // namespace veritom::test

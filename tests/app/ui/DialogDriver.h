@@ -47,5 +47,10 @@ private:
 // Helpers for the actions: the child of dialog with the object name, clicked or selected.
 void ClickButton(QDialog& dialog, const char* name);
 void SelectRow(QDialog& dialog, const char* listName, const QString& text);
+// A radio button or check box clicked, a combo box entry chosen by its text, a line edit's
+// text replaced; each lets the dialog's queued work run.
+void ClickChoice(QDialog& dialog, const char* name);
+void ChooseText(QDialog& dialog, const char* comboName, const QString& text);
+void EnterText(QDialog& dialog, const char* editName, const QString& text);
 
 }  // namespace veritom::test
