@@ -667,6 +667,13 @@ FROM Valve v
 CROSS JOIN PartNumber p ON p.ValveId = v.ValveId
 CROSS JOIN Coil c ON c.CoilId = p.CoilId;
 
+-- A voltage with its current, for texts shown apart from the current (descriptions, the
+-- tools' voltage lists): the text the Solenoid step's summary makes of the two.
+CREATE VIEW VoltageWithCurrent AS
+SELECT v.VoltLink, v.VoltOrder, v.VoltDefault, v.VoltLinkText || ' ' || c.AcDcText AS VoltText
+FROM Voltage v
+JOIN CurrentType c ON c.AcDcLink = v.AcDcLink;
+
 -- Descriptions composed from the language's texts with the patterns of QueryText. The
 -- lookups are LEFT JOINs (their rows always exist) so that a query reading one description
 -- reads them last.
@@ -691,10 +698,10 @@ LEFT JOIN Seal l ON l.SMaterialLink = v.SMaterialLink;
 CREATE VIEW CoilDescription AS
 SELECT c.CoilId,
        printf((SELECT Text FROM QueryText WHERE TextKey = 'CoilDescription'),
-              vo.VoltLinkText, cc.CoilClsLinkText, sc.SolConstLinkText, t.TermLinkText, c.WattageText)
+              vo.VoltText, cc.CoilClsLinkText, sc.SolConstLinkText, t.TermLinkText, c.WattageText)
        || CASE WHEN c.ControlSigLink = 'NA' THEN '' ELSE ', ' || cs.ControlSigText END AS Description
 FROM Coil c
-LEFT JOIN Voltage vo ON vo.VoltLink = c.VoltLink
+LEFT JOIN VoltageWithCurrent vo ON vo.VoltLink = c.VoltLink
 LEFT JOIN CoilClass cc ON cc.CoilClsLink = c.CoilClsLink
 LEFT JOIN SolConstruction sc ON sc.SolConstLink = c.SolConstLink
 LEFT JOIN Termination t ON t.TermLink = c.TermLink

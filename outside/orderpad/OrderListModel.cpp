@@ -13,6 +13,14 @@ const int kHeaders[OrderListModel::ColumnCount] = {
     kColumnPartNumber,   kColumnQuantity,      kColumnDivision, kColumnDescription,
     kColumnModification, kColumnCustomerNotes, kColumnSender,   kColumnReceived};
 
+// The user's own date format when it is of the order pad's language, else that language's: a
+// German order pad never shows English month names.
+QLocale DisplayLocale() {
+    const QLocale system = QLocale::system();
+    const QLocale language(Texts::Language().toLower());
+    return system.language() == language.language() ? system : language;
+}
+
 }  // namespace
 
 OrderListModel::OrderListModel(OrderList& list, QObject* parent)
@@ -48,7 +56,7 @@ QVariant OrderListModel::data(const QModelIndex& index, int role) const {
         case Sender:
             return line.sender;
         case Received:
-            return QLocale().toString(line.received.toLocalTime(), QLocale::ShortFormat);
+            return DisplayLocale().toString(line.received.toLocalTime(), QLocale::ShortFormat);
         default:
             break;
     }

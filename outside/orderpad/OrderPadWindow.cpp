@@ -19,6 +19,7 @@ namespace orderpad {
 namespace {
 
 constexpr int kStatusMessageMs = 10000;
+constexpr int kDescriptionCharacters = 50;
 
 }  // namespace
 
@@ -63,14 +64,24 @@ OrderPadWindow::OrderPadWindow(OrderList& list, QWidget* parent)
     connect(m_close, &QAction::triggered, this, &QWidget::close);
     connect(&m_model, &OrderListModel::changeRefused, this, &OrderPadWindow::ShowMessage);
     connect(&m_model, &QAbstractItemModel::modelReset, this, &OrderPadWindow::UpdateState);
-    connect(&m_model, &QAbstractItemModel::modelReset, m_table,
-            &QTableView::resizeColumnsToContents);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, &OrderPadWindow::FitColumns);
+    // Parts that arrive later widen the columns too: a part number is never cut.
+    connect(&m_model, &QAbstractItemModel::rowsInserted, this, &OrderPadWindow::FitColumns);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &OrderPadWindow::UpdateState);
 
     Retranslate();
-    m_table->resizeColumnsToContents();
+    FitColumns();
     resize(900, 420);
+}
+
+void OrderPadWindow::FitColumns() {
+    m_table->resizeColumnsToContents();
+    // A long description keeps the columns after it in view; its tool tip shows it whole.
+    const int widest = fontMetrics().averageCharWidth() * kDescriptionCharacters;
+    if (m_table->columnWidth(OrderListModel::Description) > widest) {
+        m_table->setColumnWidth(OrderListModel::Description, widest);
+    }
 }
 
 void OrderPadWindow::Retranslate() {

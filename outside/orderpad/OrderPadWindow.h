@@ -30,6 +30,7 @@ public:
 
 private:
     void Retranslate();
+    void FitColumns();
     void FollowLanguage();
     void RemoveSelected();
     void RemoveAll();

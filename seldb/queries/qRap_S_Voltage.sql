@@ -1,7 +1,7 @@
 -- Rapid selection, solenoid only, segment 120 (voltage): coils made for the series.
-SELECT DISTINCT c.VoltLink AS Code120, x.VoltLinkText AS Text120, x.VoltOrder AS SortKey
+SELECT DISTINCT c.VoltLink AS Code120, x.VoltText AS Text120, x.VoltOrder AS SortKey
 FROM Coil c
-JOIN Voltage x ON x.VoltLink = c.VoltLink
+JOIN VoltageWithCurrent x ON x.VoltLink = c.VoltLink
 WHERE c.CoilFamily = (SELECT CoilFamily FROM Series WHERE SeriesLink = :parDesignSeriesLink)
   AND c.PowerClass IN (SELECT PowerClass FROM SeriesSize WHERE SeriesLink = :parDesignSeriesLink)
   AND c.PowerClass = :parCode080

@@ -1,8 +1,8 @@
 -- Rapid selection, complete valve, segment 120 (voltage): coils of the parts of the valve chosen.
-SELECT DISTINCT c.VoltLink AS Code120, x.VoltLinkText AS Text120, x.VoltOrder AS SortKey
+SELECT DISTINCT c.VoltLink AS Code120, x.VoltText AS Text120, x.VoltOrder AS SortKey
 FROM PartView v
 JOIN Coil c ON c.CoilId = v.CoilId
-JOIN Voltage x ON x.VoltLink = c.VoltLink
+JOIN VoltageWithCurrent x ON x.VoltLink = c.VoltLink
 WHERE v.SeriesLink = :parDesignSeriesLink
   AND v.BodyCode = :parCode020
   AND v.ConTypeCode = :parCode030

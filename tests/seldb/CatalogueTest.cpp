@@ -2,6 +2,7 @@
 // rich enough that every message and branch the program has can be reached.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <set>
@@ -619,6 +620,34 @@ TEST_F(Catalogue, ReportLabelsCoverEveryReportKey) {
         EXPECT_FALSE(de[key].empty()) << key;
     }
     EXPECT_TRUE(en.at("PN_FlowFactor_Low_**NOT USED").empty());
+}
+
+// The Solenoid step's summary puts the current after the voltage text, so a voltage text names
+// no current; where a voltage is shown apart from its current (descriptions, the tools'
+// voltage lists) it carries it once, as the summary does.
+TEST_F(Catalogue, AVoltageNamesItsCurrentOnce) {
+    const std::set<std::string> currentWords = {
+        "AC", "DC", "Gleichspannung", "Wechselspannung", "Gleichstrom", "Wechselstrom"};
+    for (CStagedDatabase* staged : {&m_en, &m_de}) {
+        IRecordset rs(staged->Db());
+        rs.Open(OpenType::Dynaset,
+                "SELECT v.VoltLinkText, c.AcDcText, w.VoltText FROM Voltage v "
+                "JOIN CurrentType c ON c.AcDcLink = v.AcDcLink "
+                "JOIN VoltageWithCurrent w ON w.VoltLink = v.VoltLink",
+                kOpenReadOnly);
+        int voltages = 0;
+        for (; !rs.IsEOF(); rs.MoveNext(), ++voltages) {
+            const std::string text = rs.GetString(0);
+            std::size_t start = 0;
+            while (start < text.size()) {
+                const std::size_t end = std::min(text.find_first_of(" /,", start), text.size());
+                EXPECT_EQ(currentWords.count(text.substr(start, end - start)), 0u) << text;
+                start = end + 1;
+            }
+            EXPECT_EQ(rs.GetString(2), text + " " + rs.GetString(1));
+        }
+        EXPECT_GE(voltages, 10) << staged->GetLanguageCode();
+    }
 }
 
 // Every information page category of the menus names a file the program can open.

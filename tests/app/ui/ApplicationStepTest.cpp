@@ -391,7 +391,7 @@ protected:
     void SetUp() override {
         Start();
         App().SendCommand(cmd::kLanguageFirst + LanguageIndex("DE"));
-        ChooseValveType(QStringLiteral("2-Wege"), QStringLiteral("Stromlos geschlossen"),
+        ChooseValveType(QStringLiteral("2/2-Wege"), QStringLiteral("Stromlos geschlossen"),
                         QStringLiteral("Standard (ohne Option)"));
         m_messages.boxes.clear();
     }
@@ -419,8 +419,8 @@ TEST_F(GermanApplicationStepTest, TextsOfTheLanguage) {
                                   QStringLiteral("Anschlussgröße:"), QStringLiteral("Luft")}));
     EXPECT_EQ(m_messages.Texts(),
               (std::vector<std::string>{
-                  "Die maximale Druckdifferenz liegt über der Nenndruckdifferenz aller Ventile "
-                  "dieser Art. Der höchste verfügbare Wert ist\n500.0 psig  "}));
+                  "Der maximale Differenzdruck liegt über dem zulässigen Differenzdruck aller "
+                  "Ventile dieser Art. Der höchste verfügbare Wert ist\n500.0 psig  "}));
     EXPECT_EQ(View().DisplayTexts()[1], "Medium ist Luft,  Anschlussgröße 1/2\"");
 }
 

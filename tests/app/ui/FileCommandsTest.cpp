@@ -265,7 +265,7 @@ TEST_F(FileCommandsTest, CommandLineFileErrorsAppearOverTheWindow) {
 
 TEST_F(FileCommandsTest, FileFromTheOtherLanguageSwitchesTheInterface) {
     App().SendCommand(cmd::kLanguageFirst + LanguageIndex("DE"));
-    ChooseValveType(QStringLiteral("2-Wege"), QStringLiteral("Stromlos offen"));
+    ChooseValveType(QStringLiteral("2/2-Wege"), QStringLiteral("Stromlos offen"));
     const std::string path = Path("local/deutsch.mrv");
     CFileDialog::SetNextFileName(QString::fromStdString(path));
     App().SendCommand(cmd::kFileSave);
@@ -279,7 +279,7 @@ TEST_F(FileCommandsTest, FileFromTheOtherLanguageSwitchesTheInterface) {
                                       "Deutsch.  Your language selection will now be switched."}));
     EXPECT_EQ(App().GetLanguageCode(), "DE");
     EXPECT_EQ(ButtonText(0), "Ventiltyp");
-    EXPECT_EQ(View().DisplayTexts()[0], "2-Wege,  Stromlos offen");
+    EXPECT_EQ(View().DisplayTexts()[0], "2/2-Wege,  Stromlos offen");
     EXPECT_EQ(WindowTitle(), "Veritom Morvane Valve - Auswahl: deutsch");
 }
 

@@ -55,7 +55,7 @@ TEST_F(LanguageSwitchTest, MenusButtonsTitlesAndDatabaseFollowTheLanguage) {
         ClickButton(dialog, "cancelButton");
     });
     Press(0);
-    EXPECT_EQ(firstFunctionType, QStringLiteral("2-Wege"));
+    EXPECT_EQ(firstFunctionType, QStringLiteral("2/2-Wege"));
 
     SwitchTo("EN");
     EXPECT_EQ(ButtonText(0), "Valve Type");

@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStatusBar>
@@ -13,6 +15,7 @@
 #include "CompoundWriter.h"
 #include "NextModal.h"
 #include "OrderList.h"
+#include "OrderListModel.h"
 #include "OrderPadTexts.h"
 #include "OrderPadWindow.h"
 
@@ -85,6 +88,26 @@ TEST_F(OrderPadWindowTest, ReceivedPartsAreListedAndKept) {
     EXPECT_EQ(table->model()->rowCount(), 0);
     reread.Load();
     EXPECT_TRUE(reread.Lines().isEmpty());
+}
+
+// Parts that arrive after the window opened widen the columns; a long description is held to a
+// width that keeps the columns after it in view, and its tool tip shows it whole.
+TEST_F(OrderPadWindowTest, ColumnsFitThePartsThatArrive) {
+    OrderList list(ListPath());
+    list.Load();
+    OrderPadWindow window(list);
+    auto* table = window.findChild<QTableView*>(QStringLiteral("orderTable"));
+    const std::string number = "K21BN08040N-SF1L-120A6";
+    std::map<std::string, std::string> elements{{"Veritom Name", "Morvane.exe"}};
+    elements.merge(test::PartElements(0, number));
+    elements["Part*0/Description"] = std::string(300, 'x');
+    ASSERT_EQ(window.TakeDocument(test::WriteCompound(elements)).status, Status::Done);
+    EXPECT_GE(table->columnWidth(OrderListModel::PartNumber),
+              table->fontMetrics().horizontalAdvance(QString::fromStdString(number)));
+    EXPECT_LT(table->columnWidth(OrderListModel::Description),
+              table->fontMetrics().horizontalAdvance(QString(300, QLatin1Char('x'))));
+    EXPECT_EQ(table->model()->index(0, OrderListModel::Description).data(Qt::ToolTipRole),
+              QString(300, QLatin1Char('x')));
 }
 
 // The user agreed to remove the parts they saw; one that came in meanwhile stays.
@@ -187,6 +210,12 @@ TEST_F(OrderPadWindowTest, FollowsTheLanguageTheSelectorSet) {
     // A document in the other language's session is refused in that language.
     EXPECT_EQ(window.TakeDocument(QByteArray("x")).text,
               QStringLiteral("Das Dokument ist keine Verbunddatei."));
+    // The received date follows the language too: no English month name in German.
+    const QDateTime received =
+        QDateTime::fromString(model->index(0, OrderListModel::Received).data().toString(),
+                              QLocale(QLocale::German).dateTimeFormat(QLocale::ShortFormat));
+    EXPECT_TRUE(received.isValid())
+        << model->index(0, OrderListModel::Received).data().toString().toStdString();
 
     SetLanguage(QStringLiteral("EN"), QStringLiteral("OrderPadEN.rcc"));
     window.ShowWindow();

@@ -167,8 +167,8 @@ TEST(AddToOrderPad, MessagesComeFromTheInstalledLanguage) {
     AddToOrderPad(orderPad, "8210G094", "Morvane Valve", "Valve");
     InstallLanguageTable({});
     EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"Hinzufügen zur Bestellung fehlgeschlagen!\n\nDas "
-                                       "Bestellprogramm /x/orderpad konnte nicht gestartet "
+              std::vector<std::string>{"Hinzufügen zur Bestellliste fehlgeschlagen!\n\nDas "
+                                       "OrderPad (/x/orderpad) konnte nicht gestartet "
                                        "werden."});
 }
 

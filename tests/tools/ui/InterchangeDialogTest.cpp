@@ -117,7 +117,7 @@ TEST_F(InterchangeDialogTest, AGermanDatabaseShowsGermanTexts) {
     CDialogDriver driver;
     driver.Expect(QStringLiteral("interchangeDialog"), [&](QDialog& dialog) {
         auto& divisions = Child<QComboBox>(dialog, "divisionList");
-        EXPECT_EQ(divisions.itemText(0), QStringLiteral("Morvane Magnetventile"));
+        EXPECT_EQ(divisions.itemText(0), QStringLiteral("Morvane-Magnetventile"));
         ClickButton(dialog, "doneButton");
     });
     CPartInterchangeDlg(tools.Context(), COrderPadTarget{}).Run();

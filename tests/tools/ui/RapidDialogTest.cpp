@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "DialogDriver.h"
 #include "MessageRecorder.h"
@@ -15,8 +17,10 @@
 #include "base/DialogResult.h"
 #include "tools/rapid/ui/RapidDialog.h"
 #include "tools/rapid/ui/RapidSeriesDialog.h"
+#include "units/TabStops.h"
 #include "units/ui/ColorListBox.h"
 #include "units/ui/TabComboBox.h"
+#include "units/ui/TabbedText.h"
 
 namespace veritom::test {
 namespace {
@@ -54,6 +58,22 @@ void PickWithKeys(CTabComboBox& list, int line) {
         PressKey(*list.view(), Qt::Key_Down);
     }
     PressKey(*list.view(), Qt::Key_Return);
+}
+
+// Whether the text field of the closed list holds each of its lines whole.
+bool ShowsEveryLineWhole(CTabComboBox& list) {
+    CTabStops stops;
+    stops.Set({32});
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    const QRect field = list.style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, &list);
+    for (int row = 0; row < list.count(); ++row) {
+        if (TabbedTextWidth(list.fontMetrics(), list.itemText(row), stops) > field.width()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Picks a line as a click in the drop-down does.
@@ -140,6 +160,37 @@ TEST_F(RapidDialogTest, FromTheSeriesToAPartNumberAndBack) {
                           CLanguageBundle::ProgramBitmap(kStateIcons));
     EXPECT_TRUE(driver.AllHandled());
     EXPECT_TRUE(driver.Unexpected().isEmpty());
+}
+
+// The coil housing lines name construction and enclosure together and were cut in the closed
+// list, in German more than in English.
+TEST_F(RapidDialogTest, EveryLineShowsWholeInItsClosedList) {
+    for (const std::string language : {"EN", "DE"}) {
+        CToolContext tools("", language);
+        CDialogDriver driver;
+        driver.Expect(QStringLiteral("rapidDialog"), [&](QDialog& dialog) {
+            for (int k = Waiting(dialog); k >= 0; k = Waiting(dialog)) {
+                Pick(*List(dialog, k), 0);
+                ASSERT_TRUE(WaitUntil([&] {
+                    const int next = Waiting(dialog);
+                    return (next >= 0 && next != k) ||
+                           !Shown(dialog, "partNumberDisplay").isEmpty();
+                }));
+            }
+            ASSERT_FALSE(Shown(dialog, "partNumberDisplay").isEmpty());
+            QCoreApplication::processEvents();
+            for (int k = 0; k < kRapidSegmentCount; ++k) {
+                EXPECT_TRUE(ShowsEveryLineWhole(*List(dialog, k)))
+                    << language << " segment " << k << ": "
+                    << List(dialog, k)->currentText().toStdString();
+            }
+            ClickButton(dialog, "doneButton");
+        });
+        CRapid2 rapid(tools.Context(), tools.OrderPad(), "K20", QImage());
+        EXPECT_EQ(rapid.Run(), IDOK);
+        EXPECT_TRUE(driver.AllHandled());
+    }
+    EXPECT_TRUE(m_messages.boxes.empty());
 }
 
 TEST_F(RapidDialogTest, OneSeriesOpensAtOnceAndNoSeriesSaysSo) {

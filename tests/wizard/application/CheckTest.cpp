@@ -680,8 +680,8 @@ TEST(ChecksInGerman, MessagesComeFromTheLanguagesCatalogue) {
     record.m_App_MOPDVAL.Set(500, "PSIG");
     const CCheckOutcome outcome = CCatalogCheck::Run(de.Db(), record);
     EXPECT_EQ(outcome.text,
-              "Die maximale Druckdifferenz liegt über der Nenndruckdifferenz aller Ventile dieser "
-              "Art. Der höchste verfügbare Wert ist\n450.0 psig  ");
+              "Der maximale Differenzdruck liegt über dem zulässigen Differenzdruck aller Ventile "
+              "dieser Art. Der höchste verfügbare Wert ist\n450.0 psig  ");
 }
 
 }  // namespace

@@ -74,19 +74,18 @@ TEST_F(CliSolenoid, ListsTheVoltagesAndEnvironmentsOfTheRecord) {
     savedDc.m_Sol_CurrentVAL = std::string("DC");
     const Outcome outcome = Run(Write("steam.mrv", test::ApplicationStageFile(savedDc)));
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_EQ(
-        outcome.lines,
-        (std::vector<std::string>{
-            "voltage\tAC\t120 V / 60 Hz\t120A6\tdefault",
-            "voltage\tAC\t230 V / 50 Hz\t230A5\t",
-            "voltage\tAC\tNon-standard voltage\tALL\t",
-            "voltage\tDC\t24 V DC\t024D\tdefault",
-            "selected\tDC\t24 V DC\t024D",
-            "location\tORD\tOrdinary Location\tIndoor or outdoor sites where no explosive "
-            "atmosphere can occur.\tselected",
-            "location\tHAZ\tHazardous Location\tSites where flammable gases, vapours or dusts "
-            "may be present. Only explosion-proof coils are offered.\t",
-        }));
+    EXPECT_EQ(outcome.lines,
+              (std::vector<std::string>{
+                  "voltage\tAC\t120 V / 60 Hz\t120A6\tdefault",
+                  "voltage\tAC\t230 V / 50 Hz\t230A5\t",
+                  "voltage\tAC\tNon-standard voltage\tALL\t",
+                  "voltage\tDC\t24 V\t024D\tdefault",
+                  "selected\tDC\t24 V\t024D",
+                  "location\tORD\tOrdinary Location\tIndoor or outdoor sites where no explosive "
+                  "atmosphere can occur.\tselected",
+                  "location\tHAZ\tHazardous Location\tSites where flammable gases, vapors or dusts "
+                  "may be present. Only explosion-proof coils are offered.\t",
+              }));
 }
 
 TEST_F(CliSolenoid, RefusesFilesTheStepIsNotOpenFor) {

@@ -116,20 +116,20 @@ TEST_F(CoilStep, OpeningOffersTheVoltagesOfTheEarlierAnswers) {
         {"saved DC answers",
          {},
          "DC",
-         "12 V DC",
+         "12 V",
          "HAZ",
          "DC",
-         "12 V DC",
-         {"6 V DC", "12 V DC", "24 V DC", "125 V DC", "Non-standard voltage"},
+         "12 V",
+         {"6 V", "12 V", "24 V", "125 V", "Non-standard voltage"},
          Location::Hazardous},
         {"a saved voltage no longer offered: the first",
          {},
          "DC",
-         "99 V DC",
+         "99 V",
          "ORD",
          "DC",
-         "6 V DC",
-         {"6 V DC", "12 V DC", "24 V DC", "125 V DC", "Non-standard voltage"},
+         "6 V",
+         {"6 V", "12 V", "24 V", "125 V", "Non-standard voltage"},
          Location::Ordinary},
         {"the non-standard voltage saved",
          {},
@@ -146,8 +146,8 @@ TEST_F(CoilStep, OpeningOffersTheVoltagesOfTheEarlierAnswers) {
          "",
          "ORD",
          "DC",
-         "24 V DC",
-         {"24 V DC"},
+         "24 V",
+         {"24 V"},
          Location::Ordinary},
         {"steam on AC",
          test::Steam(),
@@ -232,7 +232,7 @@ TEST_F(CoilStep, PressingTheCheckedCurrentAsksNothingAnother) {
     EXPECT_FALSE(selection.SelectCurrent("AC"));
     EXPECT_EQ(selection.GetVoltageIndex(), 0);  // the user's pick stays
     EXPECT_TRUE(selection.SelectCurrent("DC"));
-    EXPECT_EQ(selection.GetVoltages()[selection.GetVoltageIndex()].text, "24 V DC");
+    EXPECT_EQ(selection.GetVoltages()[selection.GetVoltageIndex()].text, "24 V");
     EXPECT_FALSE(selection.SelectCurrent("ALL"));
 }
 
@@ -262,7 +262,7 @@ TEST_F(CoilStep, EachPathWritesItsMembers) {
          "ENC_T1"},
         {"DC, hazardous, screw terminals",
          {.current = "DC",
-          .voltage = "12 V DC",
+          .voltage = "12 V",
           .location = Location::Hazardous,
           .termination = "Screw terminals in junction box"},
          "DC",
@@ -309,7 +309,7 @@ TEST_F(CoilStep, EachPathWritesItsMembers) {
 
 TEST_F(CoilStep, ConfirmingTheSameAnswersIsUnchanged) {
     const CoilPicks hazardous = {.current = "DC",
-                                 .voltage = "24 V DC",
+                                 .voltage = "24 V",
                                  .location = Location::Hazardous,
                                  .termination = "Screw terminals in junction box"};
     for (const CoilPicks& first : {CoilPicks{}, hazardous}) {

@@ -112,8 +112,8 @@ TEST_F(SolenoidStepTest, BothDialogsChooseTheCoilAndOpenThePartNumberStep) {
         Child<QRadioButton>(d, "dcButton")->click();
         Settle();
         EXPECT_EQ(Child<QListWidget>(d, "voltageList")->currentItem()->text(),
-                  QStringLiteral("24 V DC"));
-        SelectRow(d, "voltageList", QStringLiteral("12 V DC"));
+                  QStringLiteral("24 V"));
+        SelectRow(d, "voltageList", QStringLiteral("12 V"));
         Settle();
         Child<QRadioButton>(d, "hazardousButton")->click();
         Settle();
@@ -132,7 +132,7 @@ TEST_F(SolenoidStepTest, BothDialogsChooseTheCoilAndOpenThePartNumberStep) {
     EXPECT_TRUE(description.startsWith(QStringLiteral("Sites where flammable")));
     EXPECT_TRUE(terminationPictureShown);
     EXPECT_EQ(View().DisplayTexts()[2],
-              "12 V DC DC,  Explosion-proof coil,  Screw terminals in junction box,  "
+              "12 V DC,  Explosion-proof coil,  Screw terminals in junction box,  "
               "Type 7/9, explosion-proof");
     EXPECT_EQ(ButtonStates(), (std::vector<bool>{true, true, true, true}));
     EXPECT_EQ(Record().m_OpEnvLink.Value(), "HAZ");

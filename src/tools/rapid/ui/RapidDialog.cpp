@@ -1,5 +1,7 @@
 #include "tools/rapid/ui/RapidDialog.h"
 
+#include <algorithm>
+
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QFocusEvent>
@@ -10,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
 #include "base/DialogResult.h"
@@ -19,7 +23,9 @@
 #include "data/InformationPages.h"
 #include "data/ui/Lead.h"
 #include "tools/ToolStrings.h"
+#include "units/TabStops.h"
 #include "units/ui/TabComboBox.h"
+#include "units/ui/TabbedText.h"
 
 namespace veritom {
 
@@ -48,6 +54,24 @@ QPushButton* MakeButton(int textId, const char* name, QWidget* parent) {
 // twice it.
 int WidthModeOf(int segment) {
     return segment % 6 < 3 ? 1 : 2;
+}
+
+// A closed list wide enough for its widest line (a coil housing, for one, names construction
+// and enclosure together), so the line chosen shows whole; the grid's column and the dialog
+// widen with it.
+void WidenToLines(CTabComboBox& list) {
+    CTabStops stops;
+    stops.Set(kCodeTabStop);
+    int widest = 0;
+    for (int row = 0; row < list.count(); ++row) {
+        widest = std::max(widest, TabbedTextWidth(list.fontMetrics(), list.itemText(row), stops));
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    const QSize content(widest + list.fontMetrics().averageCharWidth(), list.height());
+    const int needed =
+        list.style()->sizeFromContents(QStyle::CT_ComboBox, &option, content, &list).width();
+    list.setMinimumWidth(std::max(list.minimumWidth(), needed));
 }
 
 }  // namespace
@@ -353,6 +377,7 @@ void CRapid2::SyncList(int segment) {
         for (const QString& line : lines) {
             list->AddString(line.toStdString());
         }
+        WidenToLines(*list);
     }
     list->setCurrentIndex(m_rapid.Selected(segment));
     // The whole line, for a text longer than the closed list shows.

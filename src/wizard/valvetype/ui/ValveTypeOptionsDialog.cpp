@@ -1,9 +1,12 @@
 #include "wizard/valvetype/ui/ValveTypeOptionsDialog.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "base/DialogResult.h"
@@ -50,6 +53,10 @@ CValveTypeOptionsDialog::CValveTypeOptionsDialog(const CDialogContext& context,
     for (const CValveTypeAnswer& option : m_selection.GetOptions()) {
         m_options->addItem(QString::fromStdString(option.text));
     }
+    // As wide as the longest option, so none is cut and no horizontal scroll bar is needed.
+    m_options->setMinimumWidth(
+        std::max(kListMinimumWidth, m_options->sizeHintForColumn(0) + 2 * m_options->frameWidth() +
+                                        m_options->verticalScrollBar()->sizeHint().width()));
     m_options->setCurrentRow(m_selection.GetSelectedIndex());
 
     connect(m_options, &QListWidget::currentRowChanged, this,
