@@ -37,7 +37,7 @@ TEST(CliSelectionLanguage, WithoutDbTheDatabaseOfTheFilesLanguage) {
         std::string germanText;  // a text only the German database gives
     };
     const std::vector<Case> cases = {
-        {"check", tooHigh, {}, "Die maximale Druckdifferenz liegt"},
+        {"check", tooHigh, {}, "Der maximale Differenzdruck liegt"},
         {"solenoid", complete, {}, "\tNormaler Bereich"},
         {"candidates", complete, {}, "Messing"},
         {"report", complete, {"--map"}, "Teilenummer"},

@@ -146,7 +146,7 @@ TEST_F(WholeSelectionTest, KnownOperatingParametersWithASolenoid) {
 
     Dialogs().Expect(QStringLiteral("coilSelectionDialog"), [](QDialog& dialog) {
         ClickChoice(dialog, "dcButton");
-        SelectRow(dialog, "voltageList", QStringLiteral("24 V DC"));
+        SelectRow(dialog, "voltageList", QStringLiteral("24 V"));
         QCoreApplication::processEvents();
         ClickButton(dialog, "okButton");
     });
@@ -154,7 +154,7 @@ TEST_F(WholeSelectionTest, KnownOperatingParametersWithASolenoid) {
                      [](QDialog& dialog) { ClickButton(dialog, "okButton"); });
     Run(kSolenoidButton);
     EXPECT_EQ(View().DisplayTexts()[2],
-              "24 V DC DC,  Standard molded coil,  Flying leads, 18 in,  Type 1, general purpose");
+              "24 V DC,  Standard molded coil,  Flying leads, 18 in,  Type 1, general purpose");
 
     const QString chosen = ChoosePartNumber();
     ASSERT_FALSE(chosen.isEmpty());
@@ -180,7 +180,7 @@ TEST_F(WholeSelectionTest, KnownOperatingParametersWithASolenoid) {
                   {"FluidVAL", {"Fluid", "Water"}},
                   {"App_MOPDVAL", {"Max. Pressure Differential", "90"}},
                   {"Sol_CurrentVAL", {"Current", "DC"}},
-                  {"Sol_VoltageVAL", {"Voltage/Hertz", "24 V DC"}},
+                  {"Sol_VoltageVAL", {"Voltage/Hertz", "24 V"}},
                   {"Sol_ConstructionVAL", {"Solenoid Construction", "Standard molded coil"}},
                   {"SelMethodCode", {"Selection Method Code", "1"}}});
     // Everything the report showed before the file was saved, it shows from the file.
