@@ -65,22 +65,27 @@ std::optional<QString> CLocalProgressTransport::Request(const QString& text) {
     in.setVersion(QDataStream::Qt_6_0);
     QElapsedTimer waited;
     waited.start();
-    while (true) {
-        if (!m_socket.isOpen()) {  // the program closed while we waited
-            m_socket.abort();
-            return std::nullopt;
+    const auto completeAnswer = [&]() -> std::optional<QString> {
+        if (m_socket.bytesAvailable() == 0) {
+            return std::nullopt;  // a closed socket is not read
         }
         in.startTransaction();
         QString answer;
         in >> answer;
-        if (in.commitTransaction()) {
+        return in.commitTransaction() ? std::optional(answer) : std::nullopt;
+    };
+    while (true) {
+        if (auto answer = completeAnswer()) {
             return answer;
         }
         const qint64 left = kAnswerTimeoutMs - waited.elapsed();
-        if (left <= 0 || !m_socket.waitForReadyRead(static_cast<int>(left))) {
-            // A late answer must not be taken for the next request's.
+        if (m_socket.state() != QLocalSocket::ConnectedState || left <= 0 ||
+            !m_socket.waitForReadyRead(static_cast<int>(left))) {
+            // The answer may have come with the disconnection; a late one must not be taken
+            // for the next request's.
+            auto last = completeAnswer();
             m_socket.abort();
-            return std::nullopt;
+            return last;
         }
     }
 }
