@@ -20,7 +20,7 @@ test: build
 	@$(MAKE) --no-print-directory test-core
 
 # The core, morvane-cli, the database builder and their tests once more, without Qt and
-# optimised (-O2, where GCC finds warnings a debug build does not), into build-core/.
+# optimised as a Release build (-O3, where GCC finds warnings a debug build does not), into build-core/.
 test-core: bootstrap
 	@cmake --preset core >/dev/null
 	@cmake --build --preset core -j $(JOBS)

@@ -214,7 +214,9 @@ void CheckText(const std::string& text) {
 
 std::vector<std::uint8_t> ArchiveInput(const std::vector<std::uint8_t>& ops,
                                        const std::vector<std::uint8_t>& stream) {
-    std::vector<std::uint8_t> input{static_cast<std::uint8_t>(ops.size())};
+    std::vector<std::uint8_t> input;
+    input.reserve(1 + ops.size() + stream.size());
+    input.push_back(static_cast<std::uint8_t>(ops.size()));
     input.insert(input.end(), ops.begin(), ops.end());
     input.insert(input.end(), stream.begin(), stream.end());
     return input;

@@ -97,8 +97,8 @@ void FillPartNumber(CProd_ValveData& r) {
     r.m_PN_MOPDText = std::string("250 psi");
     r.m_CalcFlowFactorVAL.Set(3.6, "KV");
     for (int i = 0; i < CProd_ValveData::kFilterCount; ++i) {
-        r.m_PNFilterLinks[i] = "L" + std::to_string(i);
-        r.m_PNFilterTexts[i] = i % 2 ? "ALL" : "Filter " + std::to_string(i);
+        r.m_PNFilterLinks[i] = std::string("L").append(std::to_string(i));
+        r.m_PNFilterTexts[i] = i % 2 ? "ALL" : std::string("Filter ").append(std::to_string(i));
     }
     r.m_PNSpare = 7;
 }

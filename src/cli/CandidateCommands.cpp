@@ -158,7 +158,10 @@ void PrintLine(const std::vector<std::string>& items, bool csv) {
     }
     std::string line;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        line += (i ? "," : "") + CsvField(items[i]);
+        if (i > 0) {
+            line += ',';
+        }
+        line += CsvField(items[i]);
     }
     std::cout << line << "\r\n";
 }

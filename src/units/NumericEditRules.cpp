@@ -87,9 +87,9 @@ std::string CNumericEditRules::ReadText(std::string_view shown) const {
     std::string text = ShownText(shown);
     if (m_leadWithZero) {
         if (!text.empty() && IsMark(text[0])) {
-            text.insert(0, "0");
+            text.insert(text.begin(), '0');
         } else if (text.size() >= 2 && text[0] == '-' && IsMark(text[1])) {
-            text.replace(0, 1, "-0");
+            text.insert(text.begin() + 1, '0');
         }
     }
     return text;

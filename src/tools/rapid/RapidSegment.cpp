@@ -23,7 +23,10 @@ int RapidSegmentOfField(int field) {
 }
 
 std::string RapidCodeParam(int field) {
-    return "[" + FieldName("parCode", field) + "]";
+    std::string param = "[";
+    param += FieldName("parCode", field);
+    param += ']';
+    return param;
 }
 
 std::string RapidCodeField(int field) {

@@ -27,7 +27,7 @@ using veritom::orderpad::Status;
 QByteArray Document(int parts, const std::string& sender = "Morvane.exe") {
     std::map<std::string, std::string> elements{{"Veritom Name", sender}};
     for (int i = 0; i < parts; ++i) {
-        elements.merge(test::PartElements(i, "P" + std::to_string(i)));
+        elements.merge(test::PartElements(i, std::string("P").append(std::to_string(i))));
     }
     return test::WriteCompound(elements);
 }

@@ -233,7 +233,9 @@ TEST_F(Checks, DifferentialsInEveryPressureUnit) {
             r.m_App_MinOPDVAL.Set(value, unit);
         };
     };
-    const auto suffix = [](const char* limit) { return "\n" + std::string(limit) + "  "; };
+    const auto suffix = [](const char* limit) {
+        return std::string("\n").append(limit).append("  ");
+    };
     CProd_ValveData fourWay = WithFluid(GeneralPurpose("4W", "4SR", "IP"), "GAS", "AIR");
     fourWay.m_MethodLink = 1;
     fourWay.m_ConFluidLink = std::string("ALL");

@@ -404,7 +404,8 @@ TEST(TextColumn, KeepsEachDistinctTextOnceAndRanksInByteOrder) {
     CTextColumn column;
     std::vector<std::string> texts;
     for (int i = 0; i < 40; ++i) {
-        texts.push_back("t" + std::to_string(i % 20));  // past the linear look-up
+        texts.push_back(
+            std::string("t").append(std::to_string(i % 20)));  // past the linear look-up
     }
     texts.push_back("T");
     texts.push_back("");
