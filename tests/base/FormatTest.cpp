@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -87,11 +89,17 @@ TEST(Format, FlagsWidthAndPrecisionOnlyInPrintfOrder) {
 }
 
 TEST(Format, NumbersKeepThePointUnderACommaLocale) {
+#ifdef VERITOM_TEST_LOCALE_DIR
+    setenv("LOCPATH", VERITOM_TEST_LOCALE_DIR, 1);  // the build's own German locale
+#endif
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
     if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE")) {
         GTEST_SKIP() << "no German locale installed";
     }
+    char plain[16];
+    std::snprintf(plain, sizeof plain, "%.2f", 2.5);
+    EXPECT_STREQ(plain, "2,50") << "the locale in force writes a comma";
     EXPECT_EQ(Format("%.2f", 2.5), "2.50");
     std::setlocale(LC_ALL, saved.c_str());
 }
