@@ -90,7 +90,7 @@ inline constexpr int kMonthJanuary = 989;               // to 1000, "December"
 inline constexpr int kReportLibraryMissing = 28550;     // library name
 inline constexpr int kReportEntryPointMissing = 28551;  // library name, entry point
 inline constexpr int kReportNoPrinter = 28552;
-inline constexpr int kReportFailed = 28553;  // the library's result code
+inline constexpr int kReportFailed = 28553;          // the library's result code
 inline constexpr int kReportFileNotWritten = 28600;  // PDF file path
 
 }  // namespace veritom::ids

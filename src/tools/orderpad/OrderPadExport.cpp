@@ -3,9 +3,9 @@
 #include "base/Format.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
+#include "tools/ToolStrings.h"
 #include "tools/orderpad/OrderPad.h"
 #include "tools/orderpad/OrderPadLanguage.h"
-#include "tools/ToolStrings.h"
 
 namespace veritom {
 

@@ -121,7 +121,8 @@ TEST_F(CliCheck, PrintsPassOrTheMessage) {
          "this application. The largest flow factor available is  3.57 Kv"},
         {"a German selection", Catalog(500), "DE",
          "fail\tMOPDToHigh\tDer maximale Differenzdruck liegt \u00FCber dem zul\u00E4ssigen "
-         "Differenzdruck aller Ventile dieser Art. Der h\u00F6chste verf\u00FCgbare Wert ist\\n450.0 psig  "},
+         "Differenzdruck aller Ventile dieser Art. Der h\u00F6chste verf\u00FCgbare Wert "
+         "ist\\n450.0 psig  "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
