@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "CliRunner.h"
 #include "FakeVeritomApp.h"
 #include "FileKinds.h"
 #include "FixtureDatabase.h"
@@ -17,38 +16,9 @@ namespace {
 using test::FakeVeritomApp;
 using test::FixtureDatabase;
 
-struct Outcome {
-    int status = -1;
-    std::vector<std::string> lines;
-    std::string err;
-};
-
 // Runs "morvane-cli dump path" and collects its lines and its standard error.
-Outcome Dump(const FixtureDatabase& dir, const std::string& path) {
-    const std::string errFile = dir.PathOf("stderr.txt");
-    const std::string command =
-        "'" VERITOM_STAGE_DIR "/bin/morvane-cli' dump '" + path + "' 2>'" + errFile + "'";
-    Outcome outcome;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) {
-        ADD_FAILURE() << "cannot run " << command;
-        return outcome;
-    }
-    std::string out;
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        out.append(buffer, got);
-    }
-    const int status = ::pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) {
-        outcome.lines.push_back(line);
-    }
-    std::ifstream err(errFile);
-    outcome.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-    return outcome;
+test::CliRun Dump(const FixtureDatabase& dir, const std::string& path) {
+    return test::RunCliIn(dir.Dir(), {"dump", path});
 }
 
 TEST(CliDump, PrintsTheWholeFile) {
@@ -76,11 +46,11 @@ TEST(CliDump, PrintsTheWholeFile) {
     const std::string path = db.PathOf("dump me.mrv");
     ASSERT_TRUE(object.SaveData(path));
 
-    const Outcome outcome = Dump(db, path);
+    const test::CliRun outcome = Dump(db, path);
     EXPECT_EQ(outcome.status, 0) << outcome.err;
-    const std::vector<std::string> head(
-        outcome.lines.begin(),
-        outcome.lines.begin() + std::min<std::size_t>(19, outcome.lines.size()));
+    const std::vector<std::string> lines = outcome.Lines();
+    const std::vector<std::string> head(lines.begin(),
+                                        lines.begin() + std::min<std::size_t>(19, lines.size()));
     EXPECT_EQ(head, (std::vector<std::string>{
                         "language-code\tEN",
                         "language-name\tEnglish",
@@ -104,10 +74,8 @@ TEST(CliDump, PrintsTheWholeFile) {
                     }));
     // Then every member of the record, as record-dump lists it.
     const CProd_ValveData& record = object.GetWorkflow()->GetValveData();
-    EXPECT_EQ(outcome.lines.size(), 19 + record.DescribeMembers().size());
-    EXPECT_NE(
-        std::find(outcome.lines.begin(), outcome.lines.end(), "26\tFluidVAL\tAir\\twith a tab"),
-        outcome.lines.end());
+    EXPECT_EQ(lines.size(), 19 + record.DescribeMembers().size());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "26\tFluidVAL\tAir\\twith a tab"), lines.end());
 }
 
 TEST(CliDump, BadFilesFail) {
@@ -138,9 +106,9 @@ TEST(CliDump, BadFilesFail) {
                                     " does not exist.\n"},
     };
     for (const Case& c : cases) {
-        const Outcome outcome = Dump(db, c.path);
+        const test::CliRun outcome = Dump(db, c.path);
         EXPECT_EQ(outcome.status, 1) << c.path;
-        EXPECT_TRUE(outcome.lines.empty()) << c.path;
+        EXPECT_TRUE(outcome.Lines().empty()) << c.path;
         EXPECT_EQ(outcome.err, c.message);
     }
 }
@@ -149,9 +117,9 @@ TEST(CliDump, RefusesWhatIsNotARegularFile) {
     FixtureDatabase db;
     test::FileKinds files;
     for (const std::string& path : {files.Folder(), files.Fifo(), files.Device()}) {
-        const Outcome outcome = Dump(db, path);
+        const test::CliRun outcome = Dump(db, path);
         EXPECT_EQ(outcome.status, 1) << path;
-        EXPECT_TRUE(outcome.lines.empty()) << path;
+        EXPECT_TRUE(outcome.Lines().empty()) << path;
         EXPECT_EQ(outcome.err, "The selection file " + path + " could not be read. " + path +
                                    " is a folder, a device or a pipe, not a file.\n");
     }

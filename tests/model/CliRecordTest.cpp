@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "CliRunner.h"
 #include "FileKinds.h"
 #include "base/Archive.h"
 #include "model/ValveData.h"
@@ -18,11 +19,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using veritom::test::CliRun;
 
 class CliTest : public ::testing::Test {
 protected:
@@ -36,31 +33,10 @@ protected:
 
     std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
 
-    // Runs morvane-cli with arguments (none holds a quote) and collects both streams; prefix
-    // goes before the command, e.g. to run it as another user.
-    Outcome Run(const std::vector<std::string>& args, const std::string& prefix = "") const {
-        std::string command = prefix + "'" VERITOM_STAGE_DIR "/bin/morvane-cli'";
-        for (const auto& arg : args) {
-            command += " '" + arg + "'";
-        }
-        const std::string errFile = PathOf("stderr.txt");
-        command += " 2>'" + errFile + "'";
-        Outcome outcome;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe) {
-            ADD_FAILURE() << "cannot run " << command;
-            return outcome;
-        }
-        char buffer[4096];
-        std::size_t got = 0;
-        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            outcome.out.append(buffer, got);
-        }
-        const int status = ::pclose(pipe);
-        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ifstream err(errFile);
-        outcome.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-        return outcome;
+    // Runs morvane-cli with arguments; prefix goes before the command, e.g. to run it as
+    // another user.
+    CliRun Run(const std::vector<std::string>& args, const std::string& prefix = "") const {
+        return veritom::test::RunCliIn(m_dir.string(), args, {}, prefix);
     }
 
     std::string ReadFile(const std::string& path) const {
@@ -105,7 +81,7 @@ TEST_F(CliTest, ConvertReportsFailureByExitStatus) {
         {{"format", "1.5", "17", "1", "0"}, 0, "1.50000000000000000\n", ""},
     };
     for (const Case& c : cases) {
-        const Outcome outcome = Run(c.args);
+        const CliRun outcome = Run(c.args);
         EXPECT_EQ(outcome.status, c.status) << c.args[0] << ' ' << c.args[1];
         EXPECT_EQ(outcome.out, c.out) << c.args[0] << ' ' << c.args[1];
         EXPECT_EQ(outcome.err, c.err) << c.args[0] << ' ' << c.args[1];
@@ -116,7 +92,7 @@ TEST_F(CliTest, ConvertReportsFailureByExitStatus) {
           {"format", "1.5", "18", "0", "0"},
           {"format", "1.5", "2147483647", "0", "0"},  // once asked for gigabytes of digits
           {"convert", "1", "M"}}) {
-        const Outcome outcome = Run(bad);
+        const CliRun outcome = Run(bad);
         EXPECT_EQ(outcome.status, 1) << bad[0];
         EXPECT_EQ(outcome.out, "");
         EXPECT_NE(outcome.err, "");
@@ -124,7 +100,7 @@ TEST_F(CliTest, ConvertReportsFailureByExitStatus) {
 }
 
 TEST_F(CliTest, UnitsListsTheCatalogueInOrder) {
-    const Outcome outcome = Run({"units"});
+    const CliRun outcome = Run({"units"});
     EXPECT_EQ(outcome.status, 0);
     const auto lines = Lines(outcome.out);
     ASSERT_EQ(lines.size(), 82u);
@@ -136,7 +112,7 @@ TEST_F(CliTest, NewRecordDumpsAndReports) {
     const std::string file = PathOf("new.rec");
     ASSERT_EQ(Run({"record-new", file}).status, 0);
 
-    const Outcome dump = Run({"record-dump", file});
+    const CliRun dump = Run({"record-dump", file});
     EXPECT_EQ(dump.status, 0) << dump.err;
     const auto lines = Lines(dump.out);
     ASSERT_EQ(lines.size(), 129u);
@@ -147,7 +123,7 @@ TEST_F(CliTest, NewRecordDumpsAndReports) {
     EXPECT_EQ(lines[77], "58.20\tPNListState\t0");
     EXPECT_EQ(lines[128], "88\tPN_FlowFactorUnitVAL\t");
 
-    const Outcome report = Run({"record-report", file});
+    const CliRun report = Run({"record-report", file});
     EXPECT_EQ(report.status, 0) << report.err;
     const auto reportLines = Lines(report.out);
     EXPECT_EQ(reportLines.size(), 103u);
@@ -166,7 +142,7 @@ TEST_F(CliTest, DamagedRecordStreamsFailWithAMessage) {
     WriteFile(longer, bytes + '\0');
     for (const std::string command : {"record-dump", "record-report"}) {
         for (const std::string& file : {truncated, longer, PathOf("missing.rec")}) {
-            const Outcome outcome = Run({command, file});
+            const CliRun outcome = Run({command, file});
             EXPECT_EQ(outcome.status, 1) << command << ' ' << file;
             EXPECT_EQ(outcome.out, "") << command << ' ' << file;
             EXPECT_NE(outcome.err.find(file), std::string::npos) << outcome.err;
@@ -178,7 +154,7 @@ TEST_F(CliTest, RecordCommandsRefuseWhatIsNotARegularFile) {
     veritom::test::FileKinds files;
     for (const std::string command : {"record-dump", "record-report"}) {
         for (const std::string& path : {files.Folder(), files.Fifo(), files.Device()}) {
-            const Outcome outcome = Run({command, path});
+            const CliRun outcome = Run({command, path});
             EXPECT_EQ(outcome.status, 1) << command << ' ' << path;
             EXPECT_EQ(outcome.out, "");
             EXPECT_EQ(outcome.err, "morvane-cli " + command + ": " + path +
@@ -188,7 +164,7 @@ TEST_F(CliTest, RecordCommandsRefuseWhatIsNotARegularFile) {
         if (!unprivileged) {
             continue;
         }
-        const Outcome outcome = Run({command, files.Unreadable()}, *unprivileged);
+        const CliRun outcome = Run({command, files.Unreadable()}, *unprivileged);
         EXPECT_EQ(outcome.status, 1) << command;
         EXPECT_EQ(outcome.err,
                   "morvane-cli " + command + ": Access to " + files.Unreadable() + " is denied.\n");
@@ -216,7 +192,7 @@ TEST_F(CliTest, RecordDumpShowsTheKeyNamesTheStreamHolds) {
     const std::string file = PathOf("empty keys.rec");
     WriteFile(file, std::string(ar.Bytes().begin(), ar.Bytes().end()));
 
-    const Outcome dump = Run({"record-dump", file});
+    const CliRun dump = Run({"record-dump", file});
     ASSERT_EQ(dump.status, 0) << dump.err;
     const auto lines = Lines(dump.out);
     ASSERT_EQ(lines.size(), 129u);

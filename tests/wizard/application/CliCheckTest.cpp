@@ -1,11 +1,10 @@
 // morvane-cli check: the Application step's check on a selection file, without a display.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "CliRunner.h"
 #include "StepDatabase.h"
 #include "app/SelectionFile.h"
 #include "base/FileIo.h"
@@ -13,12 +12,6 @@
 
 namespace veritom::test {
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 class CliCheck : public ::testing::Test {
 protected:
@@ -45,26 +38,10 @@ protected:
     }
 
     // Runs "morvane-cli check" with the staged databases.
-    Outcome Check(const std::string& path,
-                  const std::string& db = CStepDatabase::StagedDirectory() + "/MorvaneEN.mdb") {
-        const std::string err = m_dir + "/stderr.txt";
-        const std::string command = "'" VERITOM_STAGE_DIR "/bin/morvane-cli' check --db '" + db +
-                                    "' '" + path + "' 2>'" + err + "'";
-        Outcome outcome;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe) {
-            ADD_FAILURE() << "cannot run " << command;
-            return outcome;
-        }
-        char buffer[4096];
-        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            outcome.out.append(buffer, got);
-        }
-        const int status = ::pclose(pipe);
-        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ifstream in(err);
-        outcome.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        return outcome;
+    test::CliRun Check(const std::string& path,
+                       const std::string& db = CStepDatabase::StagedDirectory() +
+                                               "/MorvaneEN.mdb") {
+        return test::RunCliIn(m_dir, {"check", "--db", db, path});
     }
 
     std::string m_dir;
@@ -126,12 +103,12 @@ TEST_F(CliCheck, PrintsPassOrTheMessage) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const Outcome outcome = Check(Write(c.record, c.language));
+        const test::CliRun outcome = Check(Write(c.record, c.language));
         EXPECT_EQ(outcome.status, 0) << outcome.err;
         EXPECT_EQ(outcome.out, c.line + "\n");
     }
     // The sizing check's flow factor in full.
-    const Outcome water = Check(Write(Sizing(7, 100)));  // 7 * sqrt(1 / 25)
+    const test::CliRun water = Check(Write(Sizing(7, 100)));  // 7 * sqrt(1 / 25)
     EXPECT_EQ(water.out, "pass\t1.4000000000000001\n");
 }
 
@@ -160,7 +137,7 @@ TEST_F(CliCheck, UnreadableFileOrDatabaseFails) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const Outcome outcome = Check(c.path, c.db);
+        const test::CliRun outcome = Check(c.path, c.db);
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(outcome.out, "");
         EXPECT_FALSE(outcome.err.empty());

@@ -6,17 +6,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "CliRunner.h"
 #include "CoilRecords.h"
 
 // morvane-cli solenoid: what dialog 105 offers for a selection file, through the same code.
 namespace veritom {
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::vector<std::string> lines;
-    std::string err;
-};
 
 class CliSolenoid : public ::testing::Test {
 protected:
@@ -36,31 +31,8 @@ protected:
         return path;
     }
 
-    Outcome Run(const std::string& path) {
-        const std::string errFile = (m_dir / "stderr.txt").string();
-        const std::string command = "'" VERITOM_STAGE_DIR "/bin/morvane-cli' solenoid --db '" +
-                                    m_database + "' '" + path + "' 2>'" + errFile + "'";
-        Outcome outcome;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe) {
-            ADD_FAILURE() << "cannot run " << command;
-            return outcome;
-        }
-        std::string out;
-        char buffer[4096];
-        std::size_t got = 0;
-        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            out.append(buffer, got);
-        }
-        const int status = ::pclose(pipe);
-        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::istringstream lines(out);
-        for (std::string line; std::getline(lines, line);) {
-            outcome.lines.push_back(line);
-        }
-        std::ifstream err(errFile);
-        outcome.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-        return outcome;
+    test::CliRun Run(const std::string& path) {
+        return test::RunCliIn(m_dir.string(), {"solenoid", "--db", m_database, path});
     }
 
     std::string m_database = VERITOM_STAGE_DIR "/share/veritom/MorvaneEN.mdb";
@@ -72,9 +44,9 @@ TEST_F(CliSolenoid, ListsTheVoltagesAndEnvironmentsOfTheRecord) {
     test::ApplicationAnswers steam = test::Steam();
     CProd_ValveData savedDc = test::ApplicationStageRecord(steam);
     savedDc.m_Sol_CurrentVAL = std::string("DC");
-    const Outcome outcome = Run(Write("steam.mrv", test::ApplicationStageFile(savedDc)));
+    const test::CliRun outcome = Run(Write("steam.mrv", test::ApplicationStageFile(savedDc)));
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_EQ(outcome.lines,
+    EXPECT_EQ(outcome.Lines(),
               (std::vector<std::string>{
                   "voltage\tAC\t120 V / 60 Hz\t120A6\tdefault",
                   "voltage\tAC\t230 V / 50 Hz\t230A5\t",
@@ -104,9 +76,9 @@ TEST_F(CliSolenoid, RefusesFilesTheStepIsNotOpenFor) {
         {"not a selection file", {'h', 'e', 'l', 'l', 'o'}},
     };
     for (const Case& c : cases) {
-        const Outcome outcome = Run(Write("refused.mrv", c.bytes));
+        const test::CliRun outcome = Run(Write("refused.mrv", c.bytes));
         EXPECT_EQ(outcome.status, 1) << c.name;
-        EXPECT_TRUE(outcome.lines.empty()) << c.name;
+        EXPECT_TRUE(outcome.Lines().empty()) << c.name;
         EXPECT_NE(outcome.err.find("refused.mrv"), std::string::npos) << c.name << outcome.err;
     }
 }

@@ -62,11 +62,14 @@ private:
 
 // Runs the staged morvane-cli as a user would from a shell without a display: no VERITOM_DB,
 // no DISPLAY and no Qt platform unless environment ("NAME=value" each) sets them; standard
-// input is empty, standard error is collected apart.
-inline CliRun RunCli(const TemporaryFolder& folder, const std::vector<std::string>& arguments,
-                     const std::vector<std::string>& environment = {}) {
-    const std::string errFile = folder.File("stderr.txt");
-    std::string command = "env -u VERITOM_DB -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
+// input is empty, standard error is collected apart in a file of folder. prefix goes before
+// the command, e.g. to run it as another user.
+inline CliRun RunCliIn(const std::string& folder, const std::vector<std::string>& arguments,
+                       const std::vector<std::string>& environment = {},
+                       const std::string& prefix = "") {
+    const std::string errFile = folder + "/stderr.txt";
+    std::string command =
+        prefix + "env -u VERITOM_DB -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
     for (const std::string& assignment : environment) {
         command += ' ' + ShellQuoted(assignment);
     }
@@ -90,6 +93,11 @@ inline CliRun RunCli(const TemporaryFolder& folder, const std::vector<std::strin
     std::ifstream err(errFile);
     run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
     return run;
+}
+
+inline CliRun RunCli(const TemporaryFolder& folder, const std::vector<std::string>& arguments,
+                     const std::vector<std::string>& environment = {}) {
+    return RunCliIn(folder.Path(), arguments, environment);
 }
 
 }  // namespace veritom::test
