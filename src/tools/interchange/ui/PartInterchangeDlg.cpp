@@ -15,6 +15,7 @@
 #include "base/StringTable.h"
 #include "data/DataStrings.h"
 #include "data/InformationPages.h"
+#include "data/ui/DialogExec.h"
 #include "tools/ToolStrings.h"
 #include "units/ui/ColorListBox.h"
 
@@ -296,8 +297,7 @@ int CPartInterchangeDlg::Run() {
     if (const auto notice = m_interchange.OpeningNotice()) {
         MessageBox(*notice);
     }
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 }  // namespace veritom

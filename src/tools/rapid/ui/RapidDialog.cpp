@@ -21,6 +21,7 @@
 #include "base/StringTable.h"
 #include "data/DataStrings.h"
 #include "data/InformationPages.h"
+#include "data/ui/DialogExec.h"
 #include "data/ui/Lead.h"
 #include "tools/ToolStrings.h"
 #include "units/TabStops.h"
@@ -450,8 +451,7 @@ bool CRapid2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int CRapid2::Run() {
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 }  // namespace veritom

@@ -11,6 +11,7 @@
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "data/CatalogueMessage.h"
+#include "data/ui/DialogExec.h"
 #include "data/ui/WizardButtons.h"
 #include "tools/ToolStrings.h"
 #include "tools/rapid/ui/RapidDialog.h"
@@ -91,8 +92,7 @@ void CRapidSeries::OnOk() {
 }
 
 int CRapidSeries::Run() {
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 void RunRapidSelectionTool(const CDialogContext& context, const COrderPadTarget& orderPad,

@@ -8,6 +8,7 @@
 #include "base/DialogResult.h"
 #include "base/StringTable.h"
 #include "data/DataStrings.h"
+#include "data/ui/DialogExec.h"
 #include "tools/ToolStrings.h"
 #include "tools/startup/StartupFlow.h"
 
@@ -64,8 +65,7 @@ CAboutDlg::CAboutDlg(const QImage& picture, QWidget* parent) : QDialog(parent) {
 }
 
 int CAboutDlg::Run() {
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 }  // namespace veritom

@@ -9,6 +9,7 @@
 #include "base/DialogResult.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
+#include "data/ui/DialogExec.h"
 #include "tools/ToolStrings.h"
 
 namespace veritom {
@@ -91,8 +92,7 @@ CDisclaimerDialog::CDisclaimerDialog(const QString& richText, QWidget* parent) :
 }
 
 int CDisclaimerDialog::Run() {
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 }  // namespace veritom

@@ -9,6 +9,7 @@
 
 #include "base/DialogResult.h"
 #include "base/StringTable.h"
+#include "data/ui/DialogExec.h"
 #include "tools/ToolStrings.h"
 
 namespace veritom {
@@ -119,9 +120,9 @@ void CTipDlg::OnClose() {
 }
 
 int CTipDlg::Run() {
-    const int result = exec();
+    const int result = ExecDialog(*this);
     m_tips.Finish();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return result;
 }
 
 }  // namespace veritom

@@ -8,6 +8,7 @@
 #include "base/DialogResult.h"
 #include "base/StringTable.h"
 #include "data/DataStrings.h"
+#include "data/ui/DialogExec.h"
 #include "tools/ToolStrings.h"
 
 namespace veritom {
@@ -64,8 +65,7 @@ CWelcomeDialog::CWelcomeDialog(const QString& picturePath, QWidget* parent)
 }
 
 int CWelcomeDialog::Run() {
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 }  // namespace veritom

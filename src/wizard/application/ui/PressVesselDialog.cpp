@@ -13,6 +13,7 @@
 #include "base/DialogResult.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
+#include "data/ui/DialogExec.h"
 #include "data/ui/WizardButtons.h"
 #include "units/ui/ColorListBox.h"
 #include "wizard/WizardStrings.h"
@@ -185,8 +186,7 @@ void CPressVesselDialog::OnOk() {
 }
 
 int CPressVesselDialog::Run() {
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 }  // namespace veritom

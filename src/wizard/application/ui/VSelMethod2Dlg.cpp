@@ -13,6 +13,7 @@
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "data/InformationPages.h"
+#include "data/ui/DialogExec.h"
 #include "data/ui/WizardButtons.h"
 #include "units/ui/ComboUnit.h"
 #include "units/ui/EditNumeric.h"
@@ -208,8 +209,7 @@ void CVSelMethod2Dlg::OnOk() {
 }
 
 int CVSelMethod2Dlg::Run() {
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 }  // namespace veritom

@@ -18,6 +18,7 @@
 #include "base/Links.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
+#include "data/ui/DialogExec.h"
 #include "data/ui/WizardButtons.h"
 #include "tools/progress/Progress.h"
 #include "units/ui/ColorListBox.h"
@@ -390,8 +391,7 @@ void CVSelectionMethodDialog::OnOk() {
 }
 
 int CVSelectionMethodDialog::Run() {
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 }  // namespace veritom

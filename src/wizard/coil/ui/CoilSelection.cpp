@@ -16,6 +16,7 @@
 #include "base/Links.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
+#include "data/ui/DialogExec.h"
 #include "data/ui/WizardButtons.h"
 #include "tools/progress/Progress.h"
 #include "wizard/WizardStrings.h"
@@ -215,8 +216,7 @@ void CCoilSelection::OnOk() {
 }
 
 int CCoilSelection::Run() {
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 }  // namespace veritom

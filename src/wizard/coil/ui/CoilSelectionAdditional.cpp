@@ -13,6 +13,7 @@
 #include "base/DialogResult.h"
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
+#include "data/ui/DialogExec.h"
 #include "data/ui/Lead.h"
 #include "data/ui/WizardButtons.h"
 #include "tools/progress/Progress.h"
@@ -239,8 +240,7 @@ void CCoilSelectionAdditional::OnOk() {
 }
 
 int CCoilSelectionAdditional::Run() {
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 }  // namespace veritom

@@ -13,6 +13,7 @@
 #include "base/MessageSink.h"
 #include "base/StringTable.h"
 #include "data/DataStrings.h"
+#include "data/ui/DialogExec.h"
 #include "data/ui/Lead.h"
 #include "data/ui/WizardButtons.h"
 #include "wizard/WizardStrings.h"
@@ -163,8 +164,7 @@ void CValveTypeDialog::OnOk() {
 }
 
 int CValveTypeDialog::Run() {
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 }  // namespace veritom

@@ -14,6 +14,7 @@
 #include "base/StringTable.h"
 #include "data/DataStrings.h"
 #include "data/DialogContext.h"
+#include "data/ui/DialogExec.h"
 #include "data/ui/WizardButtons.h"
 #include "wizard/WizardStrings.h"
 
@@ -69,8 +70,7 @@ int CValveTypeOptionsDialog::Run() {
     if (m_selection.AcceptsAtOnce()) {
         return m_selection.Accept(m_chosen);
     }
-    const int result = exec();
-    return result == QDialog::Rejected ? IDCANCEL : result;
+    return ExecDialog(*this);
 }
 
 void CValveTypeOptionsDialog::OnOk() {
