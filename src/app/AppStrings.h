@@ -92,9 +92,8 @@ inline constexpr int kButtonValveType = 232;
 inline constexpr int kButtonApplication = 241;
 inline constexpr int kButtonSolenoid = 242;
 inline constexpr int kButtonPartNumber = 243;
-inline constexpr int kFileExtension = 244;    // "mrv"
-inline constexpr int kFileType = 245;         // "Morvane Valve Files"
-inline constexpr int kApplicationName = 246;  // "Morvane Valve"
+inline constexpr int kFileExtension = 244;  // "mrv"
+inline constexpr int kFileType = 245;       // "Morvane Valve Files"
 
 // Selection files and the document title.
 inline constexpr int kNotValidSelectionFile = 129;  // "%s is not a valid %s selection file."

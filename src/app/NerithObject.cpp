@@ -20,6 +20,7 @@
 #include "data/Recordset.h"
 #include "data/StoredQueries.h"
 #include "model/ValveObject.h"
+#include "tools/ToolStrings.h"
 #include "tools/orderpad/OrderPad.h"
 #include "tools/orderpad/OrderPadExport.h"
 

@@ -14,6 +14,7 @@
 #include "base/StringTable.h"
 #include "base/TextCodec.h"
 #include "model/ProdBaseObject.h"
+#include "tools/ToolStrings.h"
 
 namespace veritom {
 

@@ -13,10 +13,10 @@ inline constexpr int kUnitConversionResult = 28005;
 inline constexpr int kUnitConversionOk = 28006;
 
 // Progress display: the line callers show while a dialog loads its lists.
-inline constexpr int kProgressLoadingData = 308;  // "Loading Data . . ."
+inline constexpr int kLoadingData = 308;  // "Loading Data . . ."
 
 // The product's name as the tools show and send it.
-inline constexpr int kToolProductName = 246;  // "Morvane Valve"
+inline constexpr int kApplicationName = 246;  // "Morvane Valve"
 
 // Rapid selection: the series dialog (113) and the part number dialog (1175).
 inline constexpr int kRapidSeriesTitle = 28400;

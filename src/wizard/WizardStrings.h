@@ -35,7 +35,6 @@ inline constexpr int kDescriptionLabel = 28104;
 inline constexpr int kSpecialityValvesTitle = 28110;
 inline constexpr int kValveListing = 28111;
 inline constexpr int kCatalogInformation = 28112;
-inline constexpr int kButtonDone = 28113;
 inline constexpr int kCannotOpenFile = 28114;  // "Cannot open file:  "
 inline constexpr int kSelectionMethodTitle = 28120;
 inline constexpr int kSelectionMethodGroup = 28121;
@@ -67,7 +66,6 @@ inline constexpr int kExpectingRecord = 28160;  // "Expecting record: %s"
 inline constexpr int kNothingToCheck = 28161;
 
 // Solenoid (Coil): Electrical Specifications and Additional Coil Information.
-inline constexpr int kLoadingData = 308;  // "Loading Data . . ."
 inline constexpr int kElectricalTitle = 28200;
 inline constexpr int kCurrentAndVoltageGroup = 28201;
 inline constexpr int kCurrentAc = 28202;

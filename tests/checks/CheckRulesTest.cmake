@@ -70,6 +70,16 @@ expect(qt_in_core CheckQtFree FAIL "model/Record.h: #include <QString>"
 expect(ui_header_in_core CheckQtFree FAIL "cli/Store.cpp: #include \"app/ui/ConfigStore.h\""
   app/ui/ConfigStore.h "#include <QSettings>"
   cli/Store.cpp "#include \"app/ui/ConfigStore.h\"")
+# (Texts in these trees leave out the semicolons: they would split the argument lists.)
+expect(sound_ids CheckStringIds PASS ""
+  base/BaseStrings.h "inline constexpr int kOk = 1\ninline constexpr int kFirst = 2\ninline constexpr int kEnglish = 2"
+  app/AppStrings.h "inline constexpr int kTitle = 3")
+expect(name_twice CheckStringIds FAIL "kDone is declared in tools/ToolStrings.h and in wizard/WizardStrings.h"
+  tools/ToolStrings.h "inline constexpr int kDone = 5"
+  wizard/WizardStrings.h "inline constexpr int kDone = 6")
+expect(id_twice CheckStringIds FAIL "id 7 is kName in app/AppStrings.h and kProduct in tools/ToolStrings.h"
+  app/AppStrings.h "inline constexpr int kName = 7"
+  tools/ToolStrings.h "inline constexpr int kProduct = 7")
 
 if(failures)
   string(REPLACE ";" "\n" text "${failures}")

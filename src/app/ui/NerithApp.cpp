@@ -10,6 +10,7 @@
 #include "app/ui/ToolWiring.h"
 #include "base/StringTable.h"
 #include "data/Database.h"
+#include "tools/ToolStrings.h"
 
 namespace veritom {
 

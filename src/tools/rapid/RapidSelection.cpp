@@ -311,7 +311,7 @@ bool CRapidSelection::BuildPartNumber() {
 }
 
 COrderPadLine CRapidSelection::OrderLine() const {
-    return {m_partNumber, LoadString(ids::kToolProductName), m_description};
+    return {m_partNumber, LoadString(ids::kApplicationName), m_description};
 }
 
 std::optional<std::string> CRapidSelection::SkippedFieldsNotice() const {

@@ -33,7 +33,7 @@ std::string WelcomePicturePath(const std::string& netPath, const std::string& la
 }
 
 std::string AboutProductLine() {
-    return Format(LoadString(ids::kAboutProduct), LoadString(ids::kToolProductName));
+    return Format(LoadString(ids::kAboutProduct), LoadString(ids::kApplicationName));
 }
 
 std::string AboutVersionLine() {

@@ -9,6 +9,7 @@
 #include "base/StringTable.h"
 #include "data/InformationPages.h"
 #include "data/ui/WizardButtons.h"
+#include "tools/ToolStrings.h"
 #include "units/ui/ColorListBox.h"
 #include "wizard/WizardStrings.h"
 #include "wizard/application/ui/ListWidth.h"

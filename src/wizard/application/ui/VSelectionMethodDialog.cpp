@@ -20,6 +20,7 @@
 #include "base/StringTable.h"
 #include "data/ui/DialogExec.h"
 #include "data/ui/WizardButtons.h"
+#include "tools/ToolStrings.h"
 #include "tools/progress/Progress.h"
 #include "units/ui/ColorListBox.h"
 #include "units/ui/ComboUnit.h"

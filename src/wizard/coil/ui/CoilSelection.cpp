@@ -18,6 +18,7 @@
 #include "base/StringTable.h"
 #include "data/ui/DialogExec.h"
 #include "data/ui/WizardButtons.h"
+#include "tools/ToolStrings.h"
 #include "tools/progress/Progress.h"
 #include "wizard/WizardStrings.h"
 #include "wizard/coil/ui/CoilSelectionAdditional.h"

@@ -16,6 +16,7 @@
 #include "data/ui/DialogExec.h"
 #include "data/ui/Lead.h"
 #include "data/ui/WizardButtons.h"
+#include "tools/ToolStrings.h"
 #include "tools/progress/Progress.h"
 #include "units/ui/TabComboBox.h"
 #include "wizard/WizardStrings.h"

@@ -22,6 +22,7 @@
 #include "data/InformationPages.h"
 #include "data/ui/WizardButtons.h"
 #include "model/ModelStrings.h"
+#include "tools/ToolStrings.h"
 #include "tools/progress/Progress.h"
 #include "units/ui/ComboUnit.h"
 #include "units/ui/EditNumeric.h"
