@@ -23,11 +23,6 @@ namespace veritom::cli {
 namespace {
 
 // --db names the file itself, so no language code is added to it.
-class NoLanguage : public ILanguageSource {
-public:
-    std::string GetLanguageCode() const override { return std::string(); }
-};
-
 struct Parameter {
     std::string name;
     CFieldValue value;
@@ -142,10 +137,6 @@ int RunQuery(const Args& arguments) {
     if (!TakeDatabaseOption(args, named) || args.empty()) {
         return Usage("query", kQueryUsage);
     }
-    const auto file = DatabaseFile(named);
-    if (!file) {
-        return 1;
-    }
     std::vector<Parameter> parameters;
     for (std::size_t i = 1; i < args.size(); ++i) {
         auto parameter = ParseParameter(args[i]);
@@ -155,11 +146,11 @@ int RunQuery(const Args& arguments) {
         }
         parameters.push_back(std::move(*parameter));
     }
-    NoLanguage language;
-    IDatabase db(language);
-    if (!db.OpenFile(*file, false, true, "")) {
+    CCommandDatabase database;
+    if (!database.Open(named)) {
         return 1;
     }
+    IDatabase& db = database.Get();
     try {
         QD query(db, args[0]);
         for (auto& parameter : parameters) {
@@ -183,15 +174,11 @@ int ListQueries(const Args& arguments) {
     if (!TakeDatabaseOption(args, named) || !args.empty()) {
         return Usage("queries", kQueriesUsage);
     }
-    const auto file = DatabaseFile(named);
-    if (!file) {
+    CCommandDatabase database;
+    if (!database.Open(named)) {
         return 1;
     }
-    NoLanguage language;
-    IDatabase db(language);
-    if (!db.OpenFile(*file, false, true, "")) {
-        return 1;
-    }
+    IDatabase& db = database.Get();
     bool allPrepared = true;
     try {
         for (const auto& name : db.GetStoredQueryNames()) {
@@ -247,6 +234,11 @@ std::optional<std::string> DatabaseFile(const std::optional<std::string>& named)
         std::cerr << error << '\n';
     }
     return file;
+}
+
+bool CCommandDatabase::Open(const std::optional<std::string>& named) {
+    const auto file = DatabaseFile(named);
+    return file && m_database.OpenFile(*file, false, true, "");
 }
 
 void AddDatabaseCommands(CommandTable& table) {

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "CliCommand.h"
+#include "data/Database.h"
+#include "data/LanguageSource.h"
 
 namespace veritom::cli {
 
@@ -19,5 +21,22 @@ bool TakeDatabaseOption(Args& args, std::optional<std::string>& file);
 // The database a command runs on: the named one, else the default one (see
 // DefaultDatabaseFile), else nothing with the reason on standard error.
 std::optional<std::string> DatabaseFile(const std::optional<std::string>& named);
+
+// The database a command that reads no selection file runs on, opened by its file name as it
+// stands (no language code is added to it).
+class CCommandDatabase : private ILanguageSource {
+public:
+    CCommandDatabase() : m_database(*this) {}
+
+    // Opens the named database, else the default one; false with the reason on standard error.
+    bool Open(const std::optional<std::string>& named);
+
+    IDatabase& Get() { return m_database; }
+
+private:
+    std::string GetLanguageCode() const override { return std::string(); }
+
+    IDatabase m_database;
+};
 
 }  // namespace veritom::cli

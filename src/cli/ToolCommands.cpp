@@ -18,12 +18,6 @@ namespace veritom::cli {
 
 namespace {
 
-// --db names the file itself, so no language code is added to it.
-class FileLanguage : public ILanguageSource {
-public:
-    std::string GetLanguageCode() const override { return std::string(); }
-};
-
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -155,15 +149,11 @@ int RunRapid(const Args& arguments) {
                      " [CODE ...]\n";
         return 1;
     }
-    const auto file = DatabaseFile(named);
-    if (!file) {
+    CCommandDatabase database;
+    if (!database.Open(named)) {
         return 1;
     }
-    FileLanguage language;
-    IDatabase db(language);
-    if (!db.OpenFile(*file, false, true, "")) {
-        return 1;
-    }
+    IDatabase& db = database.Get();
     try {
         CRapidSelection rapid(db, args[0]);
         CRapidSelection::Step step = rapid.Load();
@@ -251,15 +241,11 @@ int RunInterchange(const Args& arguments) {
                      " [DIVISION [VOLTAGE]]\n";
         return 1;
     }
-    const auto file = DatabaseFile(named);
-    if (!file) {
+    CCommandDatabase database;
+    if (!database.Open(named)) {
         return 1;
     }
-    FileLanguage language;
-    IDatabase db(language);
-    if (!db.OpenFile(*file, false, true, "")) {
-        return 1;
-    }
+    IDatabase& db = database.Get();
     try {
         CPartInterchange interchange(db);
         interchange.Open();

@@ -1,53 +1,24 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "CliRunner.h"
 #include "TestDatabase.h"
 
+using veritom::test::CliRun;
 using veritom::test::TempDir;
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& argument) {
-    std::string quoted = "'";
-    for (const char c : argument) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-std::string ReadAll(const std::string& file) {
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class CliQuery : public ::testing::Test {
 protected:
     void SetUp() override { veritom::test::WriteSampleDatabase(m_db); }
 
-    // Runs morvane-cli with arguments; environment is a prefix such as "VERITOM_DB=x".
-    CliRun Cli(const std::vector<std::string>& arguments, const std::string& environment = "") {
-        std::string command = "env -u VERITOM_DB " + environment + " " + Quoted(MORVANE_CLI);
-        for (const auto& argument : arguments) {
-            command += ' ' + Quoted(argument);
-        }
-        const std::string out = m_dir.File("out.txt");
-        const std::string err = m_dir.File("err.txt");
-        command += " >" + Quoted(out) + " 2>" + Quoted(err);
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
+    // Runs morvane-cli with arguments and environment ("NAME=value" each).
+    CliRun Cli(const std::vector<std::string>& arguments,
+               const std::vector<std::string>& environment = {}) {
+        return veritom::test::RunCliIn(m_dir.Path().string(), arguments, environment);
     }
 
     TempDir m_dir;
@@ -105,14 +76,14 @@ TEST_F(CliQuery, EngineFailuresGoToStandardErrorWithExitStatusOne) {
 }
 
 TEST_F(CliQuery, DatabaseComesFromTheEnvironmentOrTheInstallationWhenNotGiven) {
-    const std::string noStore = "VERITOM_MACHINE_STORE=" + Quoted(m_dir.File("absent.ini")) +
-                                " VERITOM_USER_STORE=" + Quoted(m_dir.File("user.ini"));
+    const std::vector<std::string> noStore = {"VERITOM_MACHINE_STORE=" + m_dir.File("absent.ini"),
+                                              "VERITOM_USER_STORE=" + m_dir.File("user.ini")};
     const CliRun none = Cli({"query", "qNothing"}, noStore);
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.err,
               "No database was given and none is installed: use --db FILE or set VERITOM_DB.\n");
     const CliRun fromEnvironment =
-        Cli({"query", "qNothing"}, noStore + " VERITOM_DB=" + Quoted(m_db));
+        Cli({"query", "qNothing"}, {noStore[0], noStore[1], "VERITOM_DB=" + m_db});
     EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.err;
     EXPECT_EQ(fromEnvironment.out, "Name\n");
 
@@ -124,8 +95,8 @@ TEST_F(CliQuery, DatabaseComesFromTheEnvironmentOrTheInstallationWhenNotGiven) {
         << "[Software\\Veldor Kastrel\\Veritom\\Morvane Valve\\CurrentVersion\\Language\\DE]\n"
         << "Code=de\nDLL=MorvaneDE.rcc\nID=24511\n";
     const CliRun installed =
-        Cli({"query", "qNothing"}, "VERITOM_MACHINE_STORE=" + Quoted(m_dir.File("machine.ini")) +
-                                       " VERITOM_USER_STORE=" + Quoted(m_dir.File("user.ini")));
+        Cli({"query", "qNothing"}, {"VERITOM_MACHINE_STORE=" + m_dir.File("machine.ini"),
+                                    "VERITOM_USER_STORE=" + m_dir.File("user.ini")});
     EXPECT_EQ(installed.status, 0) << installed.err;
     EXPECT_EQ(installed.out, "Name\n");
 }
@@ -149,7 +120,7 @@ TEST_F(CliQuery, ListsEveryQueryWithItsParametersAndReportsBrokenOnes) {
 
 // "--db" without a file is never taken for a query name, nor ignored: the usage, exit status 1.
 TEST_F(CliQuery, DatabaseOptionWithoutAFileShowsTheUsage) {
-    const std::string installed = "VERITOM_DB=" + Quoted(m_db);
+    const std::vector<std::string> installed = {"VERITOM_DB=" + m_db};
     const std::string queryUsage = "usage: morvane-cli query [--db FILE] NAME [PARAM=VALUE ...]\n";
     const std::string queriesUsage = "usage: morvane-cli queries [--db FILE]\n";
     const std::pair<std::vector<std::string>, std::string> cases[] = {

@@ -1,38 +1,13 @@
 // morvane-cli rapid and interchange, run as a user runs them, on the staged database.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "CliRunner.h"
 #include "ToolDatabase.h"
 
 namespace veritom::test {
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& argument) {
-    std::string quoted = "'";
-    for (const char c : argument) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-std::string ReadAll(const std::string& file) {
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class CliTools : public ::testing::Test {
 protected:
@@ -50,17 +25,7 @@ protected:
         }
     }
 
-    CliRun Cli(const std::vector<std::string>& arguments) {
-        std::string command = Quoted(MORVANE_CLI);
-        for (const auto& argument : arguments) {
-            command += ' ' + Quoted(argument);
-        }
-        const std::string out = m_dir + "/out.txt";
-        const std::string err = m_dir + "/err.txt";
-        command += " >" + Quoted(out) + " 2>" + Quoted(err);
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(out), ReadAll(err)};
-    }
+    CliRun Cli(const std::vector<std::string>& arguments) { return RunCliIn(m_dir, arguments); }
 
     const std::string m_db = CToolDatabase::StagedFile();
     std::string m_dir;
